@@ -1,0 +1,34 @@
+#include "lang/Lang.h"
+
+#include "base/Utf.h"
+#include "lang/EMultilang.h"
+#include "lang/SafeFormat.h"
+
+namespace qv::lang {
+
+LookupProc LangLookup = [](std::string_view, std::string_view, std::u16string_view fallback) {
+  return std::u16string(fallback);
+};
+HookProc AfterTranslateHook = [] {};
+HookProc ReleaseLanguageHook = [] {};
+
+const std::u16string NotFoundMarker(1, u'\0');
+
+std::u16string LangTranslate(std::string_view section, std::string_view key) {
+  std::u16string text = LangLookup(section, key, NotFoundMarker);
+  if (text == NotFoundMarker) {
+    throw EMultilang(SafeFormat(u"LangTranslate: cannot translate %s.%s", {FromUtf8(section), FromUtf8(key)}),
+                     u"");
+  }
+  return text;
+}
+
+std::u16string DisplayText(const EMultilang& error) {
+  try {
+    return LangTranslate("EXCEPT", ToUtf8(error.message()));
+  } catch (const Error&) {
+    return error.builtIn() + u"\r(" + error.message() + u")";
+  }
+}
+
+}  // namespace qv::lang
