@@ -4,9 +4,8 @@
 namespace qv {
 
 void TMultilevelList::Delete(int index) {
-  auto at = items_.begin() + index;
   std::unique_ptr<TMultilevel> section = std::move(items_.at(static_cast<size_t>(index)));
-  items_.erase(at);
+  items_.erase(items_.begin() + index);
   section->Parent = nullptr;
 }
 
