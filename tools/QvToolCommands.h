@@ -18,5 +18,6 @@ struct Command {
 };
 
 int RunCheck(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunLang(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 }  // namespace qv::tool

@@ -12,6 +12,7 @@ namespace {
 constexpr std::array kCommands = {
     Command{"check", "FILE", "read a Multilevel document and print it as the program would save it",
             RunCheck},
+    Command{"lang", "check FILE", "check a language file against every text the program asks for", RunLang},
 };
 
 int Usage(std::ostream& err) {
