@@ -23,12 +23,4 @@ std::u16string LangTranslate(std::string_view section, std::string_view key) {
   return text;
 }
 
-std::u16string DisplayText(const EMultilang& error) {
-  try {
-    return LangTranslate("EXCEPT", ToUtf8(error.message()));
-  } catch (const Error&) {
-    return error.builtIn() + u"\r(" + error.message() + u")";
-  }
-}
-
 }  // namespace qv::lang

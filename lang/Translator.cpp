@@ -39,11 +39,11 @@ void TranslateSpeedButton(TComponent& c, std::string_view section) {
 void TranslateItems(TComponent& c, std::string_view section) {
   const std::string prefix = c.name + "_";
   if (LangLookup(section, prefix + "0", NotFoundMarker) == NotFoundMarker) return;
-  const int selected = c.itemIndex;
+  // Only the texts change: itemIndex stays, and the window side selects it
+  // again after writing the new items into the control.
   for (std::size_t i = 0; i < c.items.size(); ++i) {
     c.items[i] = LangTranslate(section, prefix + std::to_string(i));
   }
-  c.itemIndex = selected;
 }
 
 void TranslateRadioGroup(TComponent& c, std::string_view section) {

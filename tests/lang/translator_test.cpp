@@ -11,6 +11,13 @@
 namespace qv::lang {
 namespace {
 
+TComponent Form(std::string name) {
+  TComponent form;
+  form.name = std::move(name);
+  form.kind = Kind::Form;
+  return form;
+}
+
 using Texts = std::map<std::pair<std::string, std::string>, std::u16string>;
 
 class TranslatorTest : public ::testing::Test {
@@ -39,9 +46,7 @@ TEST_F(TranslatorTest, CaptionsComeFromTheFormSectionOrStayTheComponentName) {
            {{"fmTest", "tabA"}, u"Page"},
            {{"fmTest", "miFile"}, u"File"},
            {{"fmOther", "btCancel"}, u"not this section"}};
-  TComponent form;
-  form.name = "fmTest";
-  form.kind = Kind::Form;
+  TComponent form = Form("fmTest");
   auto& group = form.Add("grpAxis", Kind::GroupBox);
   auto& label = group.Add("lbNoise", Kind::Label);
   auto& ok = group.Add("btOk", Kind::Button);
@@ -65,9 +70,7 @@ TEST_F(TranslatorTest, CaptionsComeFromTheFormSectionOrStayTheComponentName) {
 
 TEST_F(TranslatorTest, EmptyNameHidesTheWholeSubTree) {
   texts = {{{"fmTest", "lbInside"}, u"Inside"}, {{"fmTest", ""}, u"empty key"}};
-  TComponent form;
-  form.name = "fmTest";
-  form.kind = Kind::Form;
+  TComponent form = Form("fmTest");
   auto& anonymous = form.Add("", Kind::Label);
   auto& inside = anonymous.Add("lbInside", Kind::Label);
   TranslateComponent(form, "fmTest");
@@ -77,9 +80,7 @@ TEST_F(TranslatorTest, EmptyNameHidesTheWholeSubTree) {
 
 TEST_F(TranslatorTest, ActionHintIsTheCaptionWithoutAccelerators) {
   texts = {{{"fmMain", "acSave"}, u"&Save && quit"}};
-  TComponent form;
-  form.name = "fmMain";
-  form.kind = Kind::Form;
+  TComponent form = Form("fmMain");
   auto& save = form.Add("acSave", Kind::Action);
   auto& untranslated = form.Add("ac&Load", Kind::Action);
   untranslated.hint = u"old";
@@ -93,9 +94,7 @@ TEST_F(TranslatorTest, ActionHintIsTheCaptionWithoutAccelerators) {
 
 TEST_F(TranslatorTest, SpeedButtonHintOnlyWhenShownAndNonEmpty) {
   texts = {{{"fm", "sbA"}, u"Hint A"}, {{"fm", "sbB"}, u"Hint B"}, {{"fm", "sbC"}, u""}};
-  TComponent form;
-  form.name = "fm";
-  form.kind = Kind::Form;
+  TComponent form = Form("fm");
   auto& a = form.Add("sbA", Kind::SpeedButton);
   a.showHint = true;
   auto& b = form.Add("sbB", Kind::SpeedButton);
@@ -114,9 +113,7 @@ TEST_F(TranslatorTest, ListsKeepStoredItemsWithoutFirstKeyAndRaiseOnAMissingLate
   texts = {{{"fm", "comboFull_0"}, u"Zero"}, {{"fm", "comboFull_1"}, u"One"}, {{"fm", "comboFull_2"}, u"Two"},
            {{"fm", "comboHalf_0"}, u"Zero"}, {{"fm", "comboHalf_1"}, u"One"}, {{"fm", "comboNone_1"}, u"One"},
            {{"fm", "grpMode"}, u"Mode"},     {{"fm", "grpMode_0"}, u"Fast"},  {{"fm", "grpMode_1"}, u"Slow"}};
-  TComponent form;
-  form.name = "fm";
-  form.kind = Kind::Form;
+  TComponent form = Form("fm");
   auto& full = form.Add("comboFull", Kind::ComboBox);
   full.items = {u"a", u"b", u"c"};
   full.itemIndex = 2;
@@ -145,9 +142,7 @@ TEST_F(TranslatorTest, ListsKeepStoredItemsWithoutFirstKeyAndRaiseOnAMissingLate
 
 TEST_F(TranslatorTest, RegistryIsSearchedFromTheLastEntryAndOnlyOneHandlerRuns) {
   texts = {{{"fm", "bbGo"}, u"Go"}};
-  TComponent form;
-  form.name = "fm";
-  form.kind = Kind::Form;
+  TComponent form = Form("fm");
   auto& bitBtn = form.Add("bbGo", Kind::BitBtn);
   auto& button = form.Add("btGo", Kind::Button);
   int generic = 0;
@@ -168,11 +163,8 @@ TEST_F(TranslatorTest, FormsAreTranslatedInOrderThenTheHooksRun) {
   };
   AfterTranslateHook = [&] { calls.emplace_back("after"); };
   ReleaseLanguageHook = [&] { calls.emplace_back("release"); };
-  TComponent first, second;
-  first.name = "fmB";
-  first.kind = Kind::Form;
-  second.name = "fmA";
-  second.kind = Kind::Form;
+  TComponent first = Form("fmB");
+  TComponent second = Form("fmA");
   RegisterLangForm(first);
   RegisterLangForm(second);
   TranslateAllForms();

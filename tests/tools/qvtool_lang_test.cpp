@@ -25,6 +25,24 @@ Result Lang(std::vector<std::string> args) {
   return {code, out.str(), err.str()};
 }
 
+// Writes a language file into the working folder; removed when it goes.
+class TempFile {
+ public:
+  TempFile(std::string path, const std::string& text) : path_(std::move(path)) {
+    std::ofstream(path_, std::ios::binary) << text;
+  }
+  ~TempFile() {
+    std::error_code ignored;
+    std::filesystem::remove(path_, ignored);
+  }
+  TempFile(const TempFile&) = delete;
+  TempFile& operator=(const TempFile&) = delete;
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
 TEST(QvtoolLang, InstalledFilePassesWithOneSummaryLine) {
   const Result run = Lang({"check", "default.lng"});
   EXPECT_EQ(run.exitCode, 0) << run.out;
@@ -34,13 +52,9 @@ TEST(QvtoolLang, InstalledFilePassesWithOneSummaryLine) {
 }
 
 TEST(QvtoolLang, ReportsEveryProblemAndExitsOne) {
-  const std::string path = "qvtool_lang_test.lng";
-  {
-    std::ofstream file(path, std::ios::binary);
-    file << "{ MULTILEVEL\nCR=~\n{ COMMON\n  msgTitle=%d\n}\n}\n";
-  }
+  const TempFile file("qvtool_lang_test.lng", "{ MULTILEVEL\nCR=~\n{ COMMON\n  msgTitle=%d\n}\n}\n");
+  const std::string& path = file.path();
   const Result run = Lang({"check", path});
-  std::filesystem::remove(path);
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_NE(run.out.find(path + ": COMMON.msgTitle: format does not take (s)"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find(path + ": EXCEPT.exNoJoy: missing"), std::string::npos) << run.out;
@@ -49,13 +63,8 @@ TEST(QvtoolLang, ReportsEveryProblemAndExitsOne) {
 
 TEST(QvtoolLang, UnreadableOrBrokenFilesAndWrongUsage) {
   EXPECT_EQ(Lang({"check", "qvtool_lang_test_missing.lng"}).exitCode, 2);
-  const std::string path = "qvtool_lang_test_nocr.lng";
-  {
-    std::ofstream file(path, std::ios::binary);
-    file << "{ MULTILEVEL\n}\n";
-  }
-  const Result noCr = Lang({"check", path});
-  std::filesystem::remove(path);
+  const TempFile file("qvtool_lang_test_nocr.lng", "{ MULTILEVEL\n}\n");
+  const Result noCr = Lang({"check", file.path()});
   EXPECT_EQ(noCr.exitCode, 1);
   EXPECT_NE(noCr.err.find("Variable CR doesn't exist."), std::string::npos) << noCr.err;
   EXPECT_EQ(Lang({"check"}).exitCode, 2);
