@@ -3,7 +3,10 @@
 
 namespace qv {
 
-char TUnicodeInputA::ReadCharA() { return static_cast<char>(TakeUnit(1) & 0xFF); }
+char TUnicodeInputA::ReadCharA() {
+  int c = TakeUnit(1);
+  return c < 0 ? '\0' : static_cast<char>(c);
+}
 
 char16_t TUnicodeInputA::ReadCharU() { return AnsiToWide(std::string(1, ReadCharA()))[0]; }
 
