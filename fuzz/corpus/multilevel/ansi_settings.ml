@@ -1,0 +1,9 @@
+{ ROOT
+	; settings
+  Volume=$7F
+  Enabled=1
+  {
+  	=
+  }
+  Café = x=y
+}

@@ -1,0 +1,6 @@
+ï»¿{ MULTILEVEL
+Mode=max
+Flag=0
+Num= -0x7fffffff
+ðŸ˜€=í ½
+}

@@ -1,0 +1,3 @@
+{ MULTILEVEL
+  { S
+  }

@@ -1,0 +1,5 @@
+﻿{ MULTILEVEL
+  a=1
+
+  no equals sign
+}

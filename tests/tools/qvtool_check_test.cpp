@@ -1,0 +1,73 @@
+// Runs the qvtool binary on golden inputs and compares its output and exit
+// code byte for byte.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct ToolRun {
+  int exitCode;
+  std::string out;
+  std::string err;
+};
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+ToolRun Qvtool(const std::string& args) {
+  const std::string errFile = "qvtool_check_test.stderr";
+  std::string command = std::string(QVTOOL_PATH) + " " + args + " 2>" + errFile;
+  ToolRun run{-1, {}, {}};
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return run;
+  char chunk[4096];
+  for (size_t n; (n = fread(chunk, 1, sizeof chunk, pipe)) > 0;) run.out.append(chunk, n);
+  int status = pclose(pipe);
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.err = ReadAll(errFile);
+  return run;
+}
+
+std::string Golden(const std::string& name) { return std::string(GOLDEN_DIR) + "/" + name; }
+
+TEST(QvtoolCheck, PrintsDocumentsAsTheWriterWritesThem) {
+  for (const char* name : {"ansi_messy", "utf16be"}) {
+    ToolRun run = Qvtool("check " + Golden(std::string(name) + ".ml"));
+    EXPECT_EQ(run.exitCode, 0) << name;
+    EXPECT_EQ(run.out, ReadAll(Golden(std::string(name) + ".expected"))) << name;
+    EXPECT_EQ(run.err, "") << name;
+  }
+}
+
+TEST(QvtoolCheck, PrintsTheLoaderErrorAndExitsOne) {
+  for (const char* name : {"bad_line", "unclosed"}) {
+    ToolRun run = Qvtool("check " + Golden(std::string(name) + ".ml"));
+    EXPECT_EQ(run.exitCode, 1) << name;
+    EXPECT_EQ(run.out, "") << name;
+    EXPECT_EQ(run.err, ReadAll(Golden(std::string(name) + ".expected"))) << name;
+  }
+}
+
+TEST(QvtoolCheck, MissingFileAndBadUsageExitTwo) {
+  ToolRun missing = Qvtool("check no_such_file.ml");
+  EXPECT_EQ(missing.exitCode, 2);
+  EXPECT_EQ(missing.err, "qvtool: Cannot open file \"no_such_file.ml\"\n");
+
+  for (const char* args : {"", "check", "check a b", "frobnicate"}) {
+    ToolRun run = Qvtool(args);
+    EXPECT_EQ(run.exitCode, 2) << args;
+    EXPECT_NE(run.err.find("usage: qvtool"), std::string::npos) << args;
+    EXPECT_EQ(run.out, "") << args;
+  }
+}
+
+}  // namespace
