@@ -1,6 +1,6 @@
-// The reader. It walks the lines without recursion, so nesting depth costs
-// no stack, and stops at the end of input: a document whose sections are not
-// all closed is an error on the line after the last.
+// The reader. It walks the lines without recursion and stops at the end of
+// input: a document whose sections are not all closed is an error on the line
+// after the last.
 #include "formats/AnsiCodePage.h"
 #include "formats/Multilevel.h"
 
@@ -14,6 +14,11 @@ std::u16string_view Trim(std::u16string_view text) {
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   return text;
 }
+
+// The program's own files nest four levels at most. Destroying and saving a
+// tree recurse once per level, so a hand-made file nested thousands deep
+// would exhaust the stack; it is refused at the line that goes too deep.
+constexpr int kMaxDepth = 256;
 
 }  // namespace
 
@@ -31,6 +36,7 @@ void TMultilevel::LoadFromReader(TUnicodeInput& reader, int32_t linesConsumed) {
   if (first.empty() || first[0] != u'{') throw EMultilevelInvalidFormat(lineNo);
   LineNo = lineNo;
   TMultilevel* current = this;
+  int depth = 0;
   while (current) {
     if (reader.Eof()) throw EMultilevelInvalidFormat(lineNo + 1);
     ++lineNo;
@@ -40,7 +46,9 @@ void TMultilevel::LoadFromReader(TUnicodeInput& reader, int32_t linesConsumed) {
     if (rest.empty() || rest[0] == u';') continue;
     if (rest[0] == u'}') {
       current = current == this ? nullptr : current->Parent;
+      --depth;
     } else if (rest[0] == u'{') {
+      if (++depth > kMaxDepth) throw EMultilevelInvalidFormat(lineNo);
       current = current->AddSection(WideToAnsi(Trim(rest.substr(1))));
       current->LineNo = lineNo;
     } else {

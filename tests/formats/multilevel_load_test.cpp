@@ -117,5 +117,23 @@ TEST(MultilevelLoad, DeepNestingKeepsParentsAndLineNumbers) {
   EXPECT_EQ(section->Parent->Parent->Parent->Parent, &root);
 }
 
+std::string Nested(int depth) {
+  std::string text = "{\n";
+  for (int i = 0; i < depth; ++i) text += "{\n";
+  for (int i = 0; i < depth; ++i) text += "}\n";
+  return text + "}\n";
+}
+
+TEST(MultilevelLoad, HostileNestingIsRefusedAtTheLineThatGoesTooDeep) {
+  TMultilevel deepest;
+  EXPECT_NO_THROW(Load(deepest, Nested(256)));
+  // Line 1 opens the root, lines 2..257 the 256 allowed levels.
+  EXPECT_EQ(LoadError(Nested(257)), u"Multilevel loader error in line 258:\rInvalid format");
+  // Far deeper than any stack could destroy recursively: refused, not a crash.
+  std::string flood = "{\n";
+  for (int i = 0; i < 200'000; ++i) flood += "{\n";
+  EXPECT_EQ(LoadError(flood), u"Multilevel loader error in line 258:\rInvalid format");
+}
+
 }  // namespace
 }  // namespace qv

@@ -1,0 +1,10 @@
+Ôªø{ MULTILEVEL
+  Name= Stra√üe ‚Ç¨ Ì†ΩÌ∏Ä a=b 
+  =
+  { KEYS
+    Count=-3
+    { 
+      √©=–ñ
+    }
+  }
+}
