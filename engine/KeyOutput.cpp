@@ -89,8 +89,9 @@ void Tap(const TKeyAction& action, int64_t count) {
   if (action.ScanCode == 0 && action.Vkey == 0) return;
   PressModifiers(action.Modifiers);
   const std::array<TKeyInput, 2> pair{KeyRecord(action, false), KeyRecord(action, true)};
-  // 64 bits: neither a step count nor Repeat from a file can overflow here.
-  const int64_t n = std::min(count * std::max<int64_t>(1, action.Repeat), MaxTapCount);
+  // Both factors come from a file: cap each before multiplying, so nothing overflows.
+  const int64_t repeat = std::clamp<int64_t>(action.Repeat, 1, MaxTapCount);
+  const int64_t n = std::min(std::clamp<int64_t>(count, 0, MaxTapCount) * repeat, MaxTapCount);
   for (int64_t i = 0; i < n; ++i) {
     if (TapPause > 0) {
       Wait(TapPause);
