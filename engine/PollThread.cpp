@@ -42,39 +42,49 @@ void TPollThread::WaitFor() {
   if (thread_.joinable()) thread_.join();
 }
 
-void TPollThread::Execute() {
-  Clock& clock = *Seams().Time;
-  clock.HoldPrecision(true);
+void TPollLoop::Begin() {
   Synchronise(ResyncRequest.load() ? TSyncMode::Full : TSyncMode::Keep);
   ResyncRequest.store(false);
   if (!Suspended.load()) ReEnterSilently();
-  int countdown = RepaintCycles;
-  bool repaintPending = false;
-  while (!TerminateRequest.load()) {
-    const bool pause = PauseRequest.load();
-    if (Suspended.load()) {
-      ReadControls();
-      RequestRepaint();
-      clock.Sleep(QuietSleepMs);
-      if (!pause) ReEnterSilently();
-      countdown = RepaintCycles;
-      repaintPending = false;
-    } else {
-      if (Evaluate(true)) repaintPending = true;
-      if (countdown >= 1) {
-        --countdown;
-      } else if (repaintPending) {
-        if (MainWindowVisible()) RequestRepaint();
-        repaintPending = false;
-        countdown = RepaintCycles;
-      }
-      clock.Sleep(ActiveSleepMs);
-      AutoRepeatTick();
-      if (pause) ReleaseEverything();
+  countdown_ = RepaintCycles;
+  repaintPending_ = false;
+}
+
+void TPollLoop::Cycle() {
+  Clock& clock = *Seams().Time;
+  const bool pause = PauseRequest.load();
+  if (Suspended.load()) {
+    ReadControls();
+    RequestRepaint();
+    clock.Sleep(QuietSleepMs);
+    if (!pause) ReEnterSilently();
+    countdown_ = RepaintCycles;
+    repaintPending_ = false;
+  } else {
+    if (Evaluate(true)) repaintPending_ = true;
+    if (countdown_ >= 1) {
+      --countdown_;
+    } else if (repaintPending_) {
+      if (MainWindowVisible()) RequestRepaint();
+      repaintPending_ = false;
+      countdown_ = RepaintCycles;
     }
-    Suspended.store(pause);
+    clock.Sleep(ActiveSleepMs);
+    AutoRepeatTick();
+    if (pause) ReleaseEverything();
   }
-  ReleaseEverything();
+  Suspended.store(pause);
+}
+
+void TPollLoop::End() { ReleaseEverything(); }
+
+void TPollThread::Execute() {
+  Clock& clock = *Seams().Time;
+  clock.HoldPrecision(true);
+  TPollLoop loop;
+  loop.Begin();
+  while (!TerminateRequest.load()) loop.Cycle();
+  loop.End();
   clock.HoldPrecision(false);
   Running.store(false);
 }

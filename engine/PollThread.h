@@ -13,6 +13,19 @@ extern std::atomic<bool> ResyncRequest;     // recompute every Synced at the nex
 extern std::atomic<bool> PauseRequest;      // our own window is active: go quiet
 extern std::atomic<bool> Suspended;         // the thread is quiet
 
+// The body of the poll thread, one step at a time, so that a test can drive
+// exactly the cycle the thread runs.
+class TPollLoop {
+ public:
+  void Begin();  // synchronise and, when active, re-enter silently
+  void Cycle();  // one active or quiet cycle, sleeping included
+  void End();    // release everything
+
+ private:
+  int countdown_ = 0;
+  bool repaintPending_ = false;
+};
+
 class TPollThread {
  public:
   TPollThread();
