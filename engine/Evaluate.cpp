@@ -32,6 +32,10 @@ bool EvaluateAxis(int k, bool taps) {
   const int32_t c = axis.CurrentPos;
   if (!axis.Synced) {
     if (c != axis.InitialPos) return false;
+    // A parking command among this axis's own events unsynchronises it while
+    // they are being entered; what was entered then must not stay down.
+    if (IsPosition(axis, axis.LastPos) && axis.LastPos != c)
+      LeaveState(axis.Position(axis.LastPos).Events, false);
     RtStore(axis.Synced, true);
     RtStore(axis.LastPos, c);
     return true;
@@ -64,6 +68,8 @@ bool EvaluateButton(int b, bool taps) {
   const int32_t v = LoadSlot(JoyButtons[static_cast<size_t>(b)].Value);
   if (!button.Synced) {
     if ((v != 0) != (button.ParkPos == ppPress)) return false;
+    // Entered events survive only where the button's state still says so.
+    if (lastState != 0 && v == 0) LeaveState(button.Events, false);
     RtStore(button.Synced, true);
     RtStore(lastState, v);
     return true;
@@ -79,10 +85,12 @@ void ParkAxisAt(int k) {
   TProfileAxis& axis = ProfileAxes[static_cast<size_t>(k)];
   if (!AxisTrackers[static_cast<size_t>(k)].Active || !axis.Synced) return;
   if (axis.InitialPos < 1 || axis.InitialPos > axis.PosCount || axis.CurrentPos == axis.InitialPos) return;
-  if (IsPosition(axis, axis.LastPos)) LeaveState(axis.Position(axis.LastPos).Events, false);
-  // Its events are left: nothing of this position remains to release later.
+  // State first, keys second: the events may hold a parking command that
+  // comes back here, and must then find nothing left to park.
+  const int32_t last = axis.LastPos;
   RtStore(axis.LastPos, -1);
   RtStore(axis.Synced, false);
+  if (IsPosition(axis, last)) LeaveState(axis.Position(last).Events, false);
 }
 
 }  // namespace
@@ -136,16 +144,18 @@ void ParkAllButtons() {
     TProfileButton& button = ProfileButtons[static_cast<size_t>(b)];
     int32_t& lastState = ButtonLastState[static_cast<size_t>(b)];
     if (!button.Synced) continue;
+    // As with axes, the state changes before the keys, so that a parking
+    // command among the button's own events does not park it again.
     if (button.ParkPos == ppRelease && lastState != 0) {
-      LeaveState(button.Events, false);
       RtStore(lastState, 0);
       RtStore(button.Synced, false);
+      LeaveState(button.Events, false);
     } else if (button.ParkPos == ppPress && lastState == 0) {
       // Its Hold stays down until the button is pressed and released again;
       // a non-zero state lets a release of everything meanwhile let it go.
-      EnterState(button.Events, false);
       RtStore(lastState, 1);
       RtStore(button.Synced, false);
+      EnterState(button.Events, false);
     }
   }
 }

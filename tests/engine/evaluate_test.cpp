@@ -269,3 +269,43 @@ TEST_F(EvaluateTest, SystemCommandsGoToTheDispatcher) {
 
 }  // namespace
 }  // namespace qv::test
+
+namespace qv::test {
+namespace {
+
+// Parking commands can sit among the very events that parking enters or
+// leaves; a profile like that must neither recurse nor leave a key down.
+TEST_F(EvaluateTest, ParkingFromInsideTheParkedEvents) {
+  EngineHooks.SysCommand = [](bool up, int32_t command, int32_t) {
+    if (!up && command == 11) ParkAllButtons();
+    if (!up && command == 1) ParkAxis(0);
+  };
+  TProfileButton& b = ProfileButtons[0];
+  b.ParkPos = ppPress;
+  b.Events.Hold.SysCmd = 11;
+  b.Events.Press = Key(0x41);
+  device.Button(0, 1);
+  StartEngine();
+  device.Button(0, 0);
+  Evaluate(true);
+  ParkAllButtons();
+  EXPECT_FALSE(b.Synced);
+
+  TProfileAxis& a = ProfileAxes[0];
+  a.InitialPos = 1;
+  a.Position(2).Events.Hold = Key(0x44);
+  a.Position(2).Events.Press.SysCmd = 1;  // entering position 2 parks the axis itself
+  RebuildTrackers();
+  device.Axis(0, 1000);
+  Evaluate(true);
+  device.Axis(0, 20000);
+  Evaluate(true);
+  EXPECT_FALSE(a.Synced);
+  device.Axis(0, 1000);
+  Evaluate(true);
+  EXPECT_TRUE(a.Synced);
+  EXPECT_EQ(keyboard.KeysDown().count(0x44), 0u);
+}
+
+}  // namespace
+}  // namespace qv::test

@@ -1,11 +1,12 @@
 // The poll thread's life with a real thread and the real clock.
+#include "engine/PollThread.h"
+
 #include <chrono>
 #include <mutex>
 #include <set>
 #include <thread>
 
 #include "EngineFixture.h"
-#include "engine/PollThread.h"
 
 namespace qv::test {
 namespace {
