@@ -26,16 +26,18 @@ std::vector<TMessage>* received = nullptr;
 LRESULT CALLBACK KeyWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_KEYDOWN || msg == WM_KEYUP || msg == WM_SYSKEYDOWN || msg == WM_SYSKEYUP) {
     const auto bits = static_cast<uint32_t>(lParam);
-    received->push_back({msg, wParam, (bits >> 16) & 0xFFu, (bits & (1u << 24)) != 0});
+    if (received != nullptr)
+      received->push_back({msg, wParam, (bits >> 16) & 0xFFu, (bits & (1u << 24)) != 0});
     return 0;
   }
   return DefWindowProcW(window, msg, wParam, lParam);
 }
 
+// One window for the whole suite: under Wine without a window manager,
+// creating and activating a window costs seconds.
 class SendInputTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    received = &messages;
+  static void SetUpTestSuite() {
     WNDCLASSW wc{};
     wc.lpfnWndProc = KeyWindowProc;
     wc.hInstance = GetModuleHandleW(nullptr);
@@ -43,23 +45,27 @@ class SendInputTest : public ::testing::Test {
     RegisterClassW(&wc);
     window = CreateWindowExW(0, L"QvKeyTarget", L"keys", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
                              nullptr, nullptr, wc.hInstance, nullptr);
-    ASSERT_NE(window, nullptr);
     // Without a window manager the new window is not activated by itself.
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
     SetActiveWindow(window);
     SetFocus(window);
+  }
+  static void TearDownTestSuite() { DestroyWindow(window); }
+
+  void SetUp() override {
+    ASSERT_NE(window, nullptr);
+    received = &messages;
     Pump();
     messages.clear();
     InstallSeams(&keyboard, &layout, &clock);
   }
   void TearDown() override {
     InstallSeams(nullptr, nullptr, nullptr);
-    DestroyWindow(window);
     received = nullptr;
   }
   static void Pump() {
-    const DWORD end = GetTickCount() + 300;
+    const DWORD end = GetTickCount() + 200;
     MSG msg;
     while (GetTickCount() < end) {
       while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -70,7 +76,7 @@ class SendInputTest : public ::testing::Test {
     }
   }
 
-  HWND window = nullptr;
+  static inline HWND window = nullptr;
   std::vector<TMessage> messages;
   win32::SendInputKeyboard keyboard;
   win32::SystemKeyboardLayout layout;
