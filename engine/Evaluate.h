@@ -1,0 +1,25 @@
+#pragma once
+// Following every control from state to state: entering and leaving key
+// events, stepping levers, and holding controls out of action until the
+// physical control matches the simulator's.
+#include <cstdint>
+
+#include "engine/KeyAction.h"
+
+namespace qv {
+
+void EnterState(const TKeyEvents& events, bool taps);
+void LeaveState(const TKeyEvents& events, bool taps);
+
+// Reads, then evaluates axes, hats and buttons; true if anything changed
+// state or became synchronised.
+bool Evaluate(bool taps);
+
+enum class TSyncMode { Full, Keep };
+void Synchronise(TSyncMode mode);
+
+void ParkAxis(int32_t index);
+void ParkAllAxes();
+void ParkAllButtons();
+
+}  // namespace qv

@@ -1,0 +1,25 @@
+#pragma once
+// Procedure variables through which the engine calls the layers above it.
+// Each one empty by default: the call then does nothing (or gives an empty text).
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace qv {
+
+struct TEngineHooks {
+  std::function<void()> ProfileChanged;     // the main window shows the new profile
+  std::function<void()> RebuildList;        // start polling: rebuild the control list
+  std::function<void()> Repaint;            // poll thread: invalidate the control list
+  std::function<bool()> MainWindowVisible;  // empty means not visible
+  std::function<void()> PollDevice;         // poll thread: refresh the state buffer
+  // System command dispatcher: (up event?, command number, count).
+  std::function<void(bool, int32_t, int32_t)> SysCommand;
+  std::function<std::u16string(int32_t)> SysCmdName;  // command number -> name
+  std::function<std::u16string(int32_t)> VkeyName;    // virtual key -> name, empty if none
+};
+
+// Installed only while polling is stopped; the poll thread reads them.
+extern TEngineHooks EngineHooks;
+
+}  // namespace qv

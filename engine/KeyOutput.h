@@ -1,0 +1,36 @@
+#pragma once
+// Turning key actions into keyboard records, with the two compatibility
+// pauses and the one keyboard-like auto-repeat slot. Poll thread only,
+// except ActionText.
+#include <cstdint>
+#include <string>
+
+#include "engine/KeyAction.h"
+#include "engine/Seams.h"
+
+namespace qv {
+
+// A profile may ask for any number of taps; more than this in one go would
+// only hold the poll thread (and the simulator) hostage, so a tap stops here.
+constexpr int64_t MaxTapCount = 1000;
+
+TKeyInput KeyRecord(const TKeyAction& action, bool up);
+void KeyEvent(const TKeyAction& action, bool up);
+// count x Repeat down/up pairs inside the action's modifiers.
+void Tap(const TKeyAction& action, int64_t count);
+void PressModifiers(uint16_t set);
+void ReleaseModifiers(uint16_t set);
+
+void EnterHold(const TKeyAction& hold);
+void LeaveHold(const TKeyAction& hold);
+
+bool IsRepeatable(const TKeyAction& action);
+void RegisterAutoRepeat(const TKeyAction& action);
+void StopAutoRepeat();
+void AutoRepeatTick();
+const TKeyAction& AutoRepeatKey();
+
+const char16_t* ModifierName(int bit);
+std::u16string ActionText(const TKeyAction& action);
+
+}  // namespace qv

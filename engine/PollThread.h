@@ -1,0 +1,54 @@
+#pragma once
+// The one background thread that does all the engine's work, and the
+// lock-free handshake through which the window side starts, stops, pauses
+// and resumes it. Every flag has one writer.
+#include <atomic>
+#include <thread>
+
+namespace qv {
+
+extern std::atomic<bool> Running;           // start polling sets, the thread's end clears
+extern std::atomic<bool> TerminateRequest;  // stop polling
+extern std::atomic<bool> ResyncRequest;     // recompute every Synced at the next start
+extern std::atomic<bool> PauseRequest;      // our own window is active: go quiet
+extern std::atomic<bool> Suspended;         // the thread is quiet
+
+// The body of the poll thread, one step at a time, so that a test can drive
+// exactly the cycle the thread runs.
+class TPollLoop {
+ public:
+  void Begin();  // synchronise and, when active, re-enter silently
+  void Cycle();  // one active or quiet cycle, sleeping included
+  void End();    // release everything
+
+ private:
+  int countdown_ = 0;
+  bool repaintPending_ = false;
+};
+
+class TPollThread {
+ public:
+  TPollThread();
+  ~TPollThread();
+  TPollThread(const TPollThread&) = delete;
+  TPollThread& operator=(const TPollThread&) = delete;
+  void WaitFor();
+
+ private:
+  void Execute();
+  std::thread thread_;
+};
+
+void StartPolling();
+void StopPolling();
+void SetInitialPositions();
+// Returns once the thread has released every held key (or is not running).
+void Pause();
+void Resume();
+
+// Held keys go up without release taps; run-time state starts over.
+void ReleaseEverything();
+// Run-time state starts over and held keys go down again, without taps.
+void ReEnterSilently();
+
+}  // namespace qv

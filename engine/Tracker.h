@@ -1,0 +1,14 @@
+#pragma once
+// Cutting every axis into segments and following it with hysteresis.
+#include <cstdint>
+
+namespace qv {
+
+// Recomputes every tracker and the derived fields of the profile axes and hats.
+void RebuildTrackers();
+// Polls the device, then updates trackers, CurrentPos and CurrentDir; emits nothing.
+void ReadControls();
+// Hundredths of degrees clockwise from north (negative = centred) -> 0..7 or 255.
+uint8_t HatDirection(int32_t raw);
+
+}  // namespace qv

@@ -1,0 +1,79 @@
+#include "engine/win32/WinSeams.h"
+
+#include <windows.h>
+
+#include <array>
+#include <vector>
+
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+
+namespace qv::win32 {
+
+void SendInputKeyboard::Send(std::span<const TKeyInput> records) {
+  // A tap is at most two records; anything longer is rare enough to allocate.
+  std::array<INPUT, 2> small{};
+  std::vector<INPUT> large;
+  INPUT* inputs = small.data();
+  if (records.size() > small.size()) {
+    large.resize(records.size());
+    inputs = large.data();
+  }
+  for (size_t i = 0; i < records.size(); ++i) {
+    INPUT& in = inputs[i];
+    in = INPUT{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = records[i].Vk;
+    in.ki.wScan = records[i].Scan;
+    in.ki.dwFlags = (records[i].Flags & KeyFlagExtended ? KEYEVENTF_EXTENDEDKEY : 0u) |
+                    (records[i].Flags & KeyFlagUp ? KEYEVENTF_KEYUP : 0u);
+  }
+  // A rejected input is lost silently: there is nobody to tell on the poll thread.
+  SendInput(static_cast<UINT>(records.size()), inputs, sizeof(INPUT));
+}
+
+uint16_t SystemKeyboardLayout::ScanCodeOf(uint32_t vkey) {
+  return static_cast<uint16_t>(MapVirtualKeyW(vkey, MAPVK_VK_TO_VSC));
+}
+
+std::u16string SystemKeyboardLayout::KeyName(int32_t keyParam) {
+  std::array<wchar_t, 50> buffer{};
+  const int length = GetKeyNameTextW(keyParam, buffer.data(), static_cast<int>(buffer.size()));
+  if (length <= 0) return {};
+  return std::u16string(reinterpret_cast<const char16_t*>(buffer.data()), static_cast<size_t>(length));
+}
+
+uint32_t SystemClock::Now() { return GetTickCount(); }
+
+void SystemClock::Sleep(uint32_t ms) { ::Sleep(ms); }
+
+namespace {
+
+// Windows 11 lets a process whose windows are all hidden lose its timer
+// resolution; the program sits in the tray for hours, so it opts out. Older
+// systems lack the call (or the class) and keep the resolution anyway.
+void KeepTimerResolutionWhenHidden() {
+  using SetInfo = BOOL(WINAPI*)(HANDLE, PROCESS_INFORMATION_CLASS, LPVOID, DWORD);
+  HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+  if (kernel == nullptr) return;
+  const auto set =
+      reinterpret_cast<SetInfo>(reinterpret_cast<void*>(GetProcAddress(kernel, "SetProcessInformation")));
+  if (set == nullptr) return;
+  PROCESS_POWER_THROTTLING_STATE state{};
+  state.Version = PROCESS_POWER_THROTTLING_CURRENT_VERSION;
+  state.ControlMask = PROCESS_POWER_THROTTLING_IGNORE_TIMER_RESOLUTION;
+  state.StateMask = 0;
+  set(GetCurrentProcess(), ProcessPowerThrottling, &state, sizeof(state));
+}
+
+}  // namespace
+
+void SystemClock::HoldPrecision(bool on) {
+  if (on) {
+    KeepTimerResolutionWhenHidden();
+    timeBeginPeriod(1);
+  } else {
+    timeEndPeriod(1);
+  }
+}
+
+}  // namespace qv::win32

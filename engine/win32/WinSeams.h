@@ -1,0 +1,28 @@
+#pragma once
+// The engine's seams on the real Windows API. Thin: they translate calls and
+// decide nothing.
+#include "engine/Seams.h"
+
+namespace qv::win32 {
+
+class SendInputKeyboard final : public KeyboardOutput {
+ public:
+  void Send(std::span<const TKeyInput> records) override;
+};
+
+class SystemKeyboardLayout final : public KeyboardLayout {
+ public:
+  uint16_t ScanCodeOf(uint32_t vkey) override;
+  std::u16string KeyName(int32_t keyParam) override;
+};
+
+// GetTickCount and Sleep. While precision is held the system timer runs at
+// 1 ms, so the poll thread's 5 ms sleep is 5 ms and not a whole 15.6 ms tick.
+class SystemClock final : public Clock {
+ public:
+  uint32_t Now() override;
+  void Sleep(uint32_t ms) override;
+  void HoldPrecision(bool on) override;
+};
+
+}  // namespace qv::win32

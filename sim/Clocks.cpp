@@ -1,0 +1,20 @@
+#include "sim/Clocks.h"
+
+#include <chrono>
+#include <thread>
+
+namespace qv::sim {
+
+void VirtualClock::Sleep(uint32_t ms) {
+  sleeps_.fetch_add(1);
+  now_.fetch_add(ms);
+}
+
+uint32_t SteadyClock::Now() {
+  const auto since = std::chrono::steady_clock::now().time_since_epoch();
+  return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
+}
+
+void SteadyClock::Sleep(uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+}  // namespace qv::sim

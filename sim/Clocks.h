@@ -1,0 +1,30 @@
+#pragma once
+// Two clocks for runs without the platform: a virtual one that moves only
+// when someone sleeps, and the machine's steady clock.
+#include <atomic>
+#include <cstdint>
+
+#include "engine/Seams.h"
+
+namespace qv::sim {
+
+class VirtualClock final : public Clock {
+ public:
+  explicit VirtualClock(uint32_t start = 0) : now_(start) {}
+  uint32_t Now() override { return now_.load(); }
+  void Sleep(uint32_t ms) override;
+  void Advance(uint32_t ms) { now_.fetch_add(ms); }
+  int SleepCount() const { return sleeps_.load(); }
+
+ private:
+  std::atomic<uint32_t> now_;
+  std::atomic<int> sleeps_{0};
+};
+
+class SteadyClock final : public Clock {
+ public:
+  uint32_t Now() override;
+  void Sleep(uint32_t ms) override;
+};
+
+}  // namespace qv::sim

@@ -1,0 +1,99 @@
+#pragma once
+// A stand-in joystick wired into the device lists, the stand-in seams, and
+// helpers to describe levers and keys in a few words.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <atomic>
+#include <initializer_list>
+
+#include "engine/Evaluate.h"
+#include "engine/Hooks.h"
+#include "engine/KeyOutput.h"
+#include "engine/Profile.h"
+#include "engine/Tracker.h"
+#include "sim/Clocks.h"
+#include "sim/RecordingKeyboard.h"
+#include "sim/UsLayout.h"
+
+namespace qv::test {
+
+struct TStandInDevice {
+  std::array<int32_t, MaxAxes> Axes{};
+  std::array<int32_t, MaxButtons> Buttons{};
+  std::array<int32_t, MaxHats> Hats{-1, -1, -1, -1};
+
+  // Installs this device with the given counts; axis k has Index k.
+  void Attach(int axes, int buttons, int hats) {
+    JoyAxisCount = axes;
+    JoyButtonCount = buttons;
+    JoyHatCount = hats;
+    for (int i = 0; i < MaxAxes; ++i)
+      JoyAxes[static_cast<size_t>(i)] = {u"Axis", i, &Axes[static_cast<size_t>(i)]};
+    for (int i = 0; i < MaxButtons; ++i)
+      JoyButtons[static_cast<size_t>(i)] = {u"Button", i, &Buttons[static_cast<size_t>(i)]};
+    for (int i = 0; i < MaxHats; ++i)
+      JoyHats[static_cast<size_t>(i)] = {u"Hat", i, &Hats[static_cast<size_t>(i)]};
+  }
+  static void Set(int32_t& slot, int32_t value) {
+    std::atomic_ref<int32_t>(slot).store(value, std::memory_order_relaxed);
+  }
+  void Axis(int k, int32_t v) { Set(Axes[static_cast<size_t>(k)], v); }
+  void Button(int b, int32_t v) { Set(Buttons[static_cast<size_t>(b)], v); }
+  void Hat(int h, int32_t v) { Set(Hats[static_cast<size_t>(h)], v); }
+};
+
+inline TKeyAction Key(int32_t vk, uint16_t modifiers = 0, int32_t repeat = 1) {
+  TKeyAction a;
+  a.Vkey = vk;
+  a.Modifiers = modifiers;
+  a.Repeat = repeat;
+  return a;
+}
+
+inline TKeyInput Down(uint16_t vk, uint16_t scan, uint32_t flags = 0) { return {vk, scan, flags}; }
+inline TKeyInput Up(uint16_t vk, uint16_t scan, uint32_t flags = 0) { return {vk, scan, flags | KeyFlagUp}; }
+
+inline void MakeLever(int index, std::initializer_list<int32_t> values) {
+  TAxisSettings& s = JoySettings.Axes[static_cast<size_t>(index)];
+  s = TAxisSettings{};
+  s.Type = atMultipos;
+  s.Count = static_cast<int32_t>(values.size());
+  int i = 0;
+  for (int32_t v : values) s.Value[static_cast<size_t>(i++)] = v;
+}
+
+// The four-notch lever the examples use: rest values 1000, 20000, 40000, 64000.
+inline void MakeFourNotchLever(int index) { MakeLever(index, {1000, 20000, 40000, 64000}); }
+
+class EngineTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InstallSeams(&keyboard, &layout, &clock);
+    EngineHooks = TEngineHooks{};
+    JoySettings = TJoySettings{};
+    device.Attach(2, 4, 1);
+    for (TProfileAxis& a : ProfileAxes) a.Synced = false;
+    ResetProfile();
+    StopAutoRepeat();
+  }
+  void TearDown() override {
+    StopAutoRepeat();
+    InstallSeams(nullptr, nullptr, nullptr);
+    EngineHooks = TEngineHooks{};
+  }
+  // What a thread start does, without the thread.
+  void StartEngine(TSyncMode mode = TSyncMode::Full) {
+    RebuildTrackers();
+    Synchronise(mode);
+    ResetRunTimeState();
+    Evaluate(false);
+  }
+
+  sim::VirtualClock clock{1000};
+  sim::RecordingKeyboard keyboard{&clock};
+  sim::UsLayout layout;
+  TStandInDevice device;
+};
+
+}  // namespace qv::test

@@ -1,0 +1,183 @@
+#include <vector>
+
+#include "EngineFixture.h"
+
+namespace qv::test {
+namespace {
+
+using KeyOutputTest = EngineTest;
+
+TEST_F(KeyOutputTest, RecordsCarryVkeyScanAndFlags) {
+  TKeyAction a = Key(0x41);
+  EXPECT_EQ(KeyRecord(a, false), Down(0x41, 0x1E));  // scan code from the layout
+  a.ScanCode = 0x48;
+  a.Extended = true;
+  EXPECT_EQ(KeyRecord(a, true), Up(0x41, 0x48, KeyFlagExtended));  // the action's own scan code wins
+}
+
+TEST_F(KeyOutputTest, TapPressesModifiersAscendingAndReleasesDescending) {
+  Tap(Key(0x41, modShift | modRCtrl | modWin), 1);
+  const std::vector<TKeyInput> expected{
+      Down(0xA0, 0x2A),
+      Down(0x5B, 0x5B, KeyFlagExtended),
+      Down(0xA3, 0x1D, KeyFlagExtended),
+      Down(0x41, 0x1E),
+      Up(0x41, 0x1E),
+      Up(0xA3, 0x1D, KeyFlagExtended),
+      Up(0x5B, 0x5B, KeyFlagExtended),
+      Up(0xA0, 0x2A),
+  };
+  EXPECT_EQ(keyboard.Inputs(), expected);
+  const std::vector<sim::TRecorded> records = keyboard.Records();
+  // Without TapPause the down and up of a repetition travel in one call.
+  EXPECT_EQ(records[3].Batch, records[4].Batch);
+  EXPECT_NE(records[2].Batch, records[3].Batch);
+}
+
+TEST_F(KeyOutputTest, AllNineModifiersUseTheirTableRows) {
+  PressModifiers(0x1FF);
+  const std::vector<TKeyInput> expected{
+      Down(0xA0, 0x2A), Down(0xA2, 0x1D),    Down(0xA4, 0x38),    Down(0x5B, 0x5B, 1), Down(0x5D, 0x5D, 1),
+      Down(0xA1, 0x36), Down(0xA3, 0x1D, 1), Down(0xA5, 0x38, 1), Down(0x5C, 0x5C, 1),
+  };
+  EXPECT_EQ(keyboard.Inputs(), expected);
+  ReleaseModifiers(0x1FF);
+  EXPECT_TRUE(keyboard.KeysDown().empty());
+}
+
+TEST_F(KeyOutputTest, RepeatMultipliesTapCount) {
+  Tap(Key(0x41, 0, 3), 2);
+  EXPECT_EQ(keyboard.Count(), 12u);
+  keyboard.Clear();
+  Tap(Key(0x41, modCtrl), 0);  // modifiers still go down and up
+  EXPECT_EQ(keyboard.Inputs(), (std::vector<TKeyInput>{Down(0xA2, 0x1D), Up(0xA2, 0x1D)}));
+}
+
+TEST_F(KeyOutputTest, HoldWithRepeatFiveSendsOneKeyDown) {
+  TKeyEvents e;
+  e.Hold = Key(0x41, 0, 5);
+  EnterState(e, true);
+  EXPECT_EQ(keyboard.Inputs(), (std::vector<TKeyInput>{Down(0x41, 0x1E)}));
+}
+
+TEST_F(KeyOutputTest, ShiftPauseOnlyWithModifiers) {
+  ShiftPause = 50;
+  const uint32_t start = clock.Now();
+  Tap(Key(0x41), 1);
+  EXPECT_EQ(clock.Now(), start);
+  EXPECT_EQ(clock.SleepCount(), 0);
+  Tap(Key(0x41, modAlt), 1);
+  EXPECT_EQ(clock.Now(), start + 50);
+  const std::vector<sim::TRecorded> r = keyboard.Records();
+  EXPECT_EQ(r.back().Time, start + 50);  // Alt goes up after the pause
+  EXPECT_EQ(r[r.size() - 2].Time, start);
+}
+
+TEST_F(KeyOutputTest, TapPauseWaitsBeforeEveryDownAndBetweenDownAndUp) {
+  TapPause = 20;
+  const uint32_t start = clock.Now();
+  Tap(Key(0x41), 3);
+  const std::vector<sim::TRecorded> r = keyboard.Records();
+  ASSERT_EQ(r.size(), 6u);
+  for (size_t i = 0; i < 6; ++i) {
+    EXPECT_EQ(r[i].Time, start + 20 * (i + 1)) << i;
+    EXPECT_EQ((r[i].Input.Flags & KeyFlagUp) != 0, i % 2 == 1);
+  }
+  EXPECT_EQ(clock.SleepCount(), 6);
+  EXPECT_EQ(clock.Now(), start + 120);
+}
+
+TEST_F(KeyOutputTest, AutoRepeatAfter500ThenEvery100WithoutBacklog) {
+  TKeyAction a = Key(0x41, modCtrl);
+  RegisterAutoRepeat(a);
+  EXPECT_EQ(AutoRepeatKey().Modifiers, 0);
+  clock.Advance(499);
+  AutoRepeatTick();
+  EXPECT_EQ(keyboard.Count(), 0u);
+  clock.Advance(1);
+  AutoRepeatTick();
+  EXPECT_EQ(keyboard.Inputs(), (std::vector<TKeyInput>{Down(0x41, 0x1E)}));  // no modifiers, no up
+  clock.Advance(99);
+  AutoRepeatTick();
+  EXPECT_EQ(keyboard.Count(), 1u);
+  clock.Advance(1);
+  AutoRepeatTick();
+  EXPECT_EQ(keyboard.Count(), 2u);
+  // A thread 1 s late repeats once, then 100 ms from now.
+  clock.Advance(1000);
+  AutoRepeatTick();
+  AutoRepeatTick();
+  EXPECT_EQ(keyboard.Count(), 3u);
+  clock.Advance(100);
+  AutoRepeatTick();
+  EXPECT_EQ(keyboard.Count(), 4u);
+  StopAutoRepeat();
+  clock.Advance(1000);
+  AutoRepeatTick();
+  EXPECT_EQ(keyboard.Count(), 4u);
+}
+
+TEST_F(KeyOutputTest, AutoRepeatSurvivesTheTickCountWrap) {
+  sim::VirtualClock late(0xFFFFFF00u);
+  InstallSeams(&keyboard, &layout, &late);
+  RegisterAutoRepeat(Key(0x41));
+  late.Advance(400);  // wraps past zero; due is still 100 ms away
+  AutoRepeatTick();
+  EXPECT_EQ(keyboard.Count(), 0u);
+  late.Advance(100);
+  AutoRepeatTick();
+  EXPECT_EQ(keyboard.Count(), 1u);
+}
+
+TEST_F(KeyOutputTest, OneRepeatSlotForTwoLevers) {
+  TKeyEvents first, second;
+  first.Hold = Key(0x41);
+  second.Hold = Key(0x44);
+  EnterState(first, true);
+  clock.Advance(200);
+  EnterState(second, true);
+  EXPECT_EQ(AutoRepeatKey().Vkey, 0x44);
+  clock.Advance(400);
+  AutoRepeatTick();  // 600 ms after A, 400 after D: nothing yet
+  EXPECT_EQ(keyboard.Count(), 2u);
+  clock.Advance(100);
+  AutoRepeatTick();
+  EXPECT_EQ(keyboard.Inputs().back(), Down(0x44, 0x20));
+  // Re-registering the repeating key changes nothing; leaving any repeatable hold stops it.
+  RegisterAutoRepeat(second.Hold);
+  LeaveState(first, true);
+  EXPECT_EQ(AutoRepeatKey().Vkey, 0);
+}
+
+TEST_F(KeyOutputTest, WhichKeysRepeat) {
+  for (int32_t vk : {0, 16, 17, 18, 19, 20, 42, 91, 92, 93, 144, 145, 161})
+    EXPECT_FALSE(IsRepeatable(Key(vk))) << vk;
+  for (int32_t vk : {0x41, 0x26, 160, 162, 94}) EXPECT_TRUE(IsRepeatable(Key(vk))) << vk;
+  TKeyAction byScan;
+  byScan.ScanCode = 0x1E;
+  EXPECT_FALSE(IsRepeatable(byScan));
+  RegisterAutoRepeat(Key(16));
+  EXPECT_EQ(AutoRepeatKey().Vkey, 0);
+}
+
+TEST_F(KeyOutputTest, ActionText) {
+  EXPECT_EQ(ActionText(TKeyAction{}), u"");
+  TKeyAction a;
+  a.ScanCode = 0x1E;
+  a.Modifiers = modShift | modRAlt;
+  EXPECT_EQ(ActionText(a), u"Shift+RAlt+A");
+  a.Extended = true;
+  a.ScanCode = 0x48;
+  a.Modifiers = 0;
+  EXPECT_EQ(ActionText(a), u"Up");
+  EXPECT_EQ(ActionText(Key(0x7C, modCtrl)), u"Ctrl+VK=124");
+  EngineHooks.VkeyName = [](int32_t vk) { return vk == 0x7C ? std::u16string(u"F13") : std::u16string(); };
+  EngineHooks.SysCmdName = [](int32_t) { return std::u16string(u"SoundOff"); };
+  EXPECT_EQ(ActionText(Key(0x7C)), u"F13");
+  TKeyAction command;
+  command.SysCmd = 15;
+  EXPECT_EQ(ActionText(command), u"SoundOff");
+}
+
+}  // namespace
+}  // namespace qv::test
