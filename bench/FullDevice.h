@@ -1,29 +1,21 @@
 #pragma once
 // The largest device a profile can describe: 16 levers of 32 notches, 128
 // buttons, 4 hats, every state with keys.
-#include <array>
-#include <atomic>
 #include <cstdint>
 
 #include "engine/Profile.h"
 #include "engine/Tracker.h"
+#include "sim/StandInDevice.h"
 
 namespace qv::bench {
 
-struct TFullDevice {
-  std::array<int32_t, MaxAxes> Axes{};
-  std::array<int32_t, MaxButtons> Buttons{};
-  std::array<int32_t, MaxHats> Hats{-1, -1, -1, -1};
-
+struct TFullDevice : sim::TStandInDevice {
   static int32_t RestValue(int notch) { return 1000 + notch * 2000; }
 
   void Install() {
-    JoyAxisCount = MaxAxes;
-    JoyButtonCount = MaxButtons;
-    JoyHatCount = MaxHats;
+    Attach(MaxAxes, MaxButtons, MaxHats);
     for (int i = 0; i < MaxAxes; ++i) {
       const auto k = static_cast<size_t>(i);
-      JoyAxes[k] = {u"Axis", i, &Axes[k]};
       TAxisSettings& s = JoySettings.Axes[k];
       s.Type = atMultipos;
       s.Count = MaxPositions;
@@ -39,19 +31,10 @@ struct TFullDevice {
       }
       Axes[k] = RestValue(3);
     }
-    for (int i = 0; i < MaxButtons; ++i) {
-      JoyButtons[static_cast<size_t>(i)] = {u"Button", i, &Buttons[static_cast<size_t>(i)]};
-      ProfileButtons[static_cast<size_t>(i)].Events.Hold.Vkey = 0x44;
-    }
-    for (int i = 0; i < MaxHats; ++i) {
-      JoyHats[static_cast<size_t>(i)] = {u"Hat", i, &Hats[static_cast<size_t>(i)]};
-      for (TKeyEvents& e : ProfileHats[static_cast<size_t>(i)].Directions) e.Hold.Vkey = 0x45;
-    }
+    for (TProfileButton& b : ProfileButtons) b.Events.Hold.Vkey = 0x44;
+    for (TProfileHat& h : ProfileHats)
+      for (TKeyEvents& e : h.Directions) e.Hold.Vkey = 0x45;
     RebuildTrackers();
-  }
-
-  void SetAxis(int k, int32_t v) {
-    std::atomic_ref<int32_t>(Axes[static_cast<size_t>(k)]).store(v, std::memory_order_relaxed);
   }
 };
 

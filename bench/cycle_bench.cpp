@@ -63,7 +63,7 @@ void BM_LeverStepEveryCycle(benchmark::State& state) {
   const long before = allocations.load();
   for (auto _ : state) {
     high = !high;
-    device.SetAxis(0, TFullDevice::RestValue(high ? 4 : 3));
+    device.Axis(0, TFullDevice::RestValue(high ? 4 : 3));
     benchmark::DoNotOptimize(Evaluate(true));
   }
   Report(state, before);

@@ -51,7 +51,7 @@ void BM_ChangeToFirstRecord(benchmark::State& state) {
           std::chrono::microseconds(std::uniform_int_distribution<int>(0, 6000)(rng)));
       high = !high;
       keyboard.changedAt.store(NowNs());
-      device.SetAxis(0, TFullDevice::RestValue(high ? 4 : 3));
+      device.Axis(0, TFullDevice::RestValue(high ? 4 : 3));
       while (keyboard.changedAt.load() != 0) std::this_thread::sleep_for(std::chrono::microseconds(100));
     }
     StopPolling();
