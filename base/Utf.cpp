@@ -68,7 +68,7 @@ std::u16string FromUtf8(std::string_view text) {
       ++i;
       continue;
     }
-    char32_t cp = extra == 0 ? b : (b & (0x3F >> extra));
+    char32_t cp = extra == 0 ? b : static_cast<char32_t>(b & (0x3F >> extra));
     bool ok = true;
     for (int k = 1; k <= extra; ++k) {
       auto c = static_cast<unsigned char>(text[i + static_cast<size_t>(k)]);

@@ -53,6 +53,9 @@ class EngineTest : public ::testing::Test {
     device.Attach(2, 4, 1);
     for (TProfileAxis& a : ProfileAxes) a.Synced = false;
     ResetProfile();
+    // Trackers hold pointers into the device's slots: drop the previous
+    // test's, whose device is gone.
+    RebuildTrackers();
     StopAutoRepeat();
   }
   void TearDown() override {
