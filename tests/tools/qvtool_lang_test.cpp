@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "../lang/LanguageFixture.h"
+#include "base/Utf.h"
 #include "tools/QvToolCommands.h"
 
 namespace {
@@ -25,23 +25,7 @@ Result Lang(std::vector<std::string> args) {
   return {code, out.str(), err.str()};
 }
 
-// Writes a language file into the working folder; removed when it goes.
-class TempFile {
- public:
-  TempFile(std::string path, const std::string& text) : path_(std::move(path)) {
-    std::ofstream(path_, std::ios::binary) << text;
-  }
-  ~TempFile() {
-    std::error_code ignored;
-    std::filesystem::remove(path_, ignored);
-  }
-  TempFile(const TempFile&) = delete;
-  TempFile& operator=(const TempFile&) = delete;
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
+using qv::lang::test::TempLanguageFile;
 
 TEST(QvtoolLang, InstalledFilePassesWithOneSummaryLine) {
   const Result run = Lang({"check", "default.lng"});
@@ -52,8 +36,8 @@ TEST(QvtoolLang, InstalledFilePassesWithOneSummaryLine) {
 }
 
 TEST(QvtoolLang, ReportsEveryProblemAndExitsOne) {
-  const TempFile file("qvtool_lang_test.lng", "{ MULTILEVEL\nCR=~\n{ COMMON\n  msgTitle=%d\n}\n}\n");
-  const std::string& path = file.path();
+  const TempLanguageFile file(u"qvtool_lang_test.lng", "{ MULTILEVEL\nCR=~\n{ COMMON\n  msgTitle=%d\n}\n}\n");
+  const std::string path = qv::ToUtf8(file.path());
   const Result run = Lang({"check", path});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_NE(run.out.find(path + ": COMMON.msgTitle: format does not take (s)"), std::string::npos) << run.out;
@@ -63,8 +47,8 @@ TEST(QvtoolLang, ReportsEveryProblemAndExitsOne) {
 
 TEST(QvtoolLang, UnreadableOrBrokenFilesAndWrongUsage) {
   EXPECT_EQ(Lang({"check", "qvtool_lang_test_missing.lng"}).exitCode, 2);
-  const TempFile file("qvtool_lang_test_nocr.lng", "{ MULTILEVEL\n}\n");
-  const Result noCr = Lang({"check", file.path()});
+  const TempLanguageFile file(u"qvtool_lang_test_nocr.lng", "{ MULTILEVEL\n}\n");
+  const Result noCr = Lang({"check", qv::ToUtf8(file.path())});
   EXPECT_EQ(noCr.exitCode, 1);
   EXPECT_NE(noCr.err.find("Variable CR doesn't exist."), std::string::npos) << noCr.err;
   EXPECT_EQ(Lang({"check"}).exitCode, 2);
