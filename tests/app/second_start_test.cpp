@@ -1,0 +1,162 @@
+// A second start of the program: which starts hand their profile to the
+// running copy and end, and which run as a copy of their own.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/EQuiet.h"
+#include "app/SecondStart.h"
+#include "app/StartShow.h"
+#include "engine/Profile.h"
+#include "ui/HandOff.h"
+
+namespace qv {
+namespace {
+
+constexpr uintptr_t Trap = 0x10, Active = 0x20;
+
+class FakeHandOff : public THandOffPlatform {
+ public:
+  bool running = true;  // a copy of this program file runs
+  uintptr_t presence = ui::PresenceReply;
+  bool polling = true;  // it answers 1026 with its active window
+  bool exists = true;
+  bool yes = false;  // the answer to "exUnableToPass"
+  std::vector<std::string> calls;
+
+  uintptr_t FindWindowByTitle(const std::u16string& title) override {
+    return running && title == u"C:\\Q\\quorvex.exe" + std::u16string(ui::InstanceTitleSuffix) ? Trap : 0;
+  }
+  uintptr_t Send(uintptr_t window, uint32_t message) override {
+    calls.push_back("send " + std::to_string(message));
+    if (window != Trap) return 0;
+    return message == ui::MsgPresenceQuery ? presence : polling ? Active : 0;
+  }
+  std::u16string FullPath(const std::u16string& name) override { return u"C:\\work\\" + name; }
+  bool FileExists(const std::u16string&) override { return exists; }
+  void AllowForeground(uintptr_t window) override { calls.push_back("allow " + std::to_string(window)); }
+  void SetForeground(uintptr_t window) override { calls.push_back("foreground " + std::to_string(window)); }
+  void SendPath(uintptr_t, const std::u16string& path) override {
+    calls.push_back("path " + std::string(path.begin(), path.end()));
+  }
+  bool AskStartSecondCopy() override {
+    calls.push_back("ask");
+    return yes;
+  }
+};
+
+enum class TOutcome { GoesOn, Ends };
+
+struct TCase {
+  const char* what;
+  std::vector<std::u16string> arguments;
+  void (*setUp)(FakeHandOff&);
+  TOutcome outcome;
+  bool flag;
+  std::u16string fileName;
+  std::vector<std::string> calls;
+};
+
+TEST(SecondStartTest, HandsOverOnlyAnExistingProfileToAReadyCopy) {
+  const std::u16string title = ui::InstanceTitle(u"C:\\Q\\quorvex.exe");
+  const std::u16string longName(1020, u'n');  // 1028 units once made absolute
+  const TCase cases[] = {
+      {"handed over",
+       {u"a.qvprof"},
+       [](FakeHandOff&) {},
+       TOutcome::Ends,
+       true,
+       u"C:\\work\\a.qvprof",
+       {"send 1027", "allow 16", "send 1026", "foreground 32", "path C:\\work\\a.qvprof"}},
+      {"no argument", {}, [](FakeHandOff&) {}, TOutcome::GoesOn, false, u"", {}},
+      {"two arguments", {u"a", u"b"}, [](FakeHandOff&) {}, TOutcome::GoesOn, false, u"", {}},
+      {"nothing runs", {u"a"}, [](FakeHandOff& f) { f.running = false; }, TOutcome::GoesOn, true, u"a", {}},
+      {"not our trap",
+       {u"a"},
+       [](FakeHandOff& f) { f.presence = 1; },
+       TOutcome::GoesOn,
+       true,
+       u"a",
+       {"send 1027"}},
+      {"missing file",
+       {u"a"},
+       [](FakeHandOff& f) { f.exists = false; },
+       TOutcome::GoesOn,
+       true,
+       u"C:\\work\\a",
+       {"send 1027"}},
+      {"path too long",
+       {longName},
+       [](FakeHandOff&) {},
+       TOutcome::GoesOn,
+       true,
+       u"C:\\work\\" + longName,
+       {"send 1027"}},
+      {"busy, second copy",
+       {u"a"},
+       [](FakeHandOff& f) { f.polling = false, f.yes = true; },
+       TOutcome::GoesOn,
+       true,
+       u"C:\\work\\a",
+       {"send 1027", "allow 16", "send 1026", "ask"}},
+      {"busy, declined",
+       {u"a"},
+       [](FakeHandOff& f) { f.polling = false; },
+       TOutcome::Ends,
+       true,
+       u"C:\\work\\a",
+       {"send 1027", "allow 16", "send 1026", "ask"}},
+  };
+  for (const auto& c : cases) {
+    FakeHandOff platform;
+    c.setUp(platform);
+    ProfileFileName.clear();
+    bool flag = false;
+    TOutcome outcome = TOutcome::GoesOn;
+    try {
+      flag = HandOff(platform, c.arguments, title);
+    } catch (const EQuiet&) {
+      outcome = TOutcome::Ends;
+      flag = true;
+    }
+    EXPECT_EQ(outcome, c.outcome) << c.what;
+    EXPECT_EQ(flag, c.flag) << c.what;
+    EXPECT_EQ(ProfileFileName, c.fileName) << c.what;
+    EXPECT_EQ(platform.calls, c.calls) << c.what;
+  }
+  ProfileFileName.clear();
+}
+
+TEST(SecondStartTest, CopyInAnotherFolderHasAnotherTitle) {
+  FakeHandOff platform;
+  const std::u16string other = ui::InstanceTitle(u"D:\\Other\\quorvex.exe");
+  EXPECT_TRUE(HandOff(platform, std::vector<std::u16string>{u"a"}, other));
+  EXPECT_TRUE(platform.calls.empty());
+  ProfileFileName.clear();
+}
+
+TEST(StartShowTest, MinimisedStartsAndLoadedCommandLineProfilesGoToTheTray) {
+  const struct {
+    std::optional<int> state;
+    bool flag;
+    const char16_t* file;
+    TStartShow show;
+  } cases[] = {
+      {std::nullopt, false, u"", TStartShow::Normal},
+      {1, false, u"last", TStartShow::Normal},
+      {2, false, u"", TStartShow::Tray},
+      {6, false, u"", TStartShow::Tray},
+      {7, false, u"", TStartShow::Tray},
+      {3, false, u"", TStartShow::Maximised},
+      {3, true, u"a", TStartShow::Tray},
+      {std::nullopt, true, u"a", TStartShow::Tray},
+      {std::nullopt, true, u"", TStartShow::Normal},
+      {std::nullopt, false, u"last", TStartShow::Normal},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(StartShowFor(c.state, c.flag, c.file), c.show) << c.state.value_or(-1) << " " << c.flag;
+}
+
+}  // namespace
+}  // namespace qv
