@@ -115,6 +115,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   ShowWindow(window, show);
   // The simulator is the foreground window while the user drives.
   SetForegroundWindow(window);
+  SetActiveWindow(window);
   SetFocus(window);
 
   MSG msg;
