@@ -146,6 +146,15 @@ std::vector<TVirtualController> LoadVirtualControllers(const std::u16string& fil
   return ReadVirtualControllers(document, name);
 }
 
+TVirtualController PlainController(std::u16string name, int axes, int buttons, int hats) {
+  TVirtualController c;
+  c.Name = std::move(name);
+  for (int i = 0; i < axes; ++i) c.Controls.push_back({TControlKind::Axis, i, u"Axis"});
+  for (int i = 0; i < buttons; ++i) c.Controls.push_back({TControlKind::Button, i, u"Button"});
+  for (int i = 0; i < hats; ++i) c.Controls.push_back({TControlKind::Hat, i, u"Hat"});
+  return c;
+}
+
 std::u16string DefaultControllerFile() { return lang::ProgramFolder() + u"virtual-train-controller.ml"; }
 
 }  // namespace qv::sim

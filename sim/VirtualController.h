@@ -70,6 +70,10 @@ std::vector<TVirtualController> LoadVirtualControllers(const std::u16string& fil
 std::vector<TVirtualController> ReadVirtualControllers(const TMultilevel& document,
                                                        const std::u16string& fileName);
 
+// A controller of that many axes, buttons and hats, control k of each kind
+// with instance number k, declared axes first, then buttons, then hats.
+TVirtualController PlainController(std::u16string name, int axes, int buttons, int hats);
+
 // The example controller shipped beside the program, used when nothing else is named.
 std::u16string DefaultControllerFile();
 
