@@ -27,9 +27,19 @@ void SortByIndex(TJoyControlData* list, int count) {
 TJoystick::~TJoystick() { Shutdown(); }
 
 void TJoystick::Initialise(JoystickApi& api) {
+  Shutdown();
   bindingPending_ = !preferred_.empty();
-  if (api_ != nullptr) api_->ReleaseAll();
   api_ = &api;
+  try {
+    SetUp(api);
+  } catch (...) {
+    // Nothing half set up stays behind, and api may go away now.
+    Shutdown();
+    throw;
+  }
+}
+
+void TJoystick::SetUp(JoystickApi& api) {
   if (!api.Create()) Fail(u"exCantCreateDx", u"Cannot create DirectX8 object.");
   ChooseDevice(api);
   api.ReleaseDevice();

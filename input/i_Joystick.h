@@ -30,7 +30,8 @@ class TJoystick {
   // The "BindToJoystick" setting; empty means the first controller.
   void SetPreferredName(std::u16string name) { preferred_ = std::move(name); }
   // Chooses and sets up a controller through api, which must outlive the
-  // set-up until Shutdown. Raises EMultilang with the failing step's message id.
+  // set-up until Shutdown. Raises EMultilang with the failing step's message
+  // id, after releasing whatever was set up.
   void Initialise(JoystickApi& api);
   // Refreshes the state buffer; true when the device state was read. On a
   // failure every slot keeps its previous value.
@@ -46,6 +47,7 @@ class TJoystick {
   int SlotCount() const { return slotCount_; }
 
  private:
+  void SetUp(JoystickApi& api);
   void ChooseDevice(JoystickApi& api);
   void OfferDevice(const TDeviceInstance& device);
   void AddObject(const TDeviceObject& object);

@@ -1,24 +1,24 @@
 #include "input/win32/DirectInputJoystick.h"
 
-#include <cstring>
+#include <algorithm>
 #include <exception>
+#include <iterator>
 #include <vector>
 
 namespace qv::input::win32 {
 namespace {
 
-static_assert(sizeof(GUID) == sizeof(TGuid));
 static_assert(sizeof(WCHAR) == sizeof(char16_t));
 
 GUID ToGuid(const TGuid& g) {
-  GUID out;
-  std::memcpy(&out, &g, sizeof out);
+  GUID out{g.Data1, g.Data2, g.Data3, {}};
+  std::copy(g.Data4.begin(), g.Data4.end(), out.Data4);
   return out;
 }
 
 TGuid FromGuid(const GUID& g) {
-  TGuid out;
-  std::memcpy(&out, &g, sizeof out);
+  TGuid out{g.Data1, g.Data2, g.Data3, {}};
+  std::copy(std::begin(g.Data4), std::end(g.Data4), out.Data4.begin());
   return out;
 }
 
