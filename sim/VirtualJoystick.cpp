@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "base/Environment.h"
+
 namespace qv::sim {
 namespace {
 
@@ -153,6 +155,12 @@ void TVirtualJoystick::ReleaseDevice() {
 void TVirtualJoystick::ReleaseAll() {
   ReleaseDevice();
   created_ = false;
+}
+
+std::unique_ptr<TVirtualJoystick> VirtualJoystickFromEnvironment() {
+  const std::u16string file = EnvironmentVariable(VirtualJoystickVariable);
+  if (file.empty()) return nullptr;
+  return std::make_unique<TVirtualJoystick>(LoadVirtualControllers(file));
 }
 
 }  // namespace qv::sim

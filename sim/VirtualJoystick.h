@@ -7,6 +7,7 @@
 // every run. Tests may also set values, fail a step or unplug the device.
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "engine/Seams.h"
@@ -81,5 +82,13 @@ class TVirtualJoystick final : public input::JoystickApi {
   uint32_t timelineStart_ = 0;
   size_t nextEvent_ = 0;
 };
+
+// The environment variable that names a controller file for the program.
+constexpr char VirtualJoystickVariable[] = "QUORVEX_VIRTUAL_JOYSTICK";
+
+// The virtual joystick of the file named by QUORVEX_VIRTUAL_JOYSTICK, or null
+// when the variable is not set (the platform's joystick is used then).
+// Raises EControllerFile for a file that cannot be used.
+std::unique_ptr<TVirtualJoystick> VirtualJoystickFromEnvironment();
 
 }  // namespace qv::sim
