@@ -84,9 +84,12 @@ TEST_F(PollThreadTest, StartTwiceMakesOneThread) {
   std::set<std::thread::id> pollers;
   int rebuilds = 0;
   EngineHooks.RebuildList = [&] { ++rebuilds; };
-  EngineHooks.PollDevice = [&] {
-    std::lock_guard lock(mutex);
-    pollers.insert(std::this_thread::get_id());
+  EngineHooks.PollDevice = [&, poll = EngineHooks.PollDevice] {
+    {
+      std::lock_guard lock(mutex);
+      pollers.insert(std::this_thread::get_id());
+    }
+    return poll();
   };
   StartPolling();
   StartPolling();
