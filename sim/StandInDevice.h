@@ -26,7 +26,6 @@ class TStandInDevice {
   // The device stops answering, as when unplugged, and comes back.
   void Unplug() { api_->SetReading(input::TReadResult::Lost); }
   void Replug() { api_->SetReading(input::TReadResult::Ok); }
-  const input::TJoystick& Joystick() const { return joystick_; }
 
  private:
   std::unique_ptr<TVirtualJoystick> api_;

@@ -47,7 +47,6 @@ class TVirtualJoystick final : public input::JoystickApi {
   void Set(TControlKind kind, int32_t instance, int32_t value);
   // The step fails from now on (Acquire also when acquiring again).
   void Fail(TVirtualStep step) { failing_[static_cast<size_t>(step)] = true; }
-  void Heal(TVirtualStep step) { failing_[static_cast<size_t>(step)] = false; }
   // What Poll answers from now on: Lost is an unplugged device.
   void SetReading(input::TReadResult result) { reading_.store(result); }
   int AcquireCount() const { return acquires_.load(); }

@@ -11,17 +11,7 @@ class TComPtr {
   ~TComPtr() { Reset(); }
   TComPtr(const TComPtr&) = delete;
   TComPtr& operator=(const TComPtr&) = delete;
-  TComPtr(TComPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
-  TComPtr& operator=(TComPtr&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      p_ = std::exchange(other.p_, nullptr);
-    }
-    return *this;
-  }
-
   T* operator->() const { return p_; }
-  T* Get() const { return p_; }
   explicit operator bool() const { return p_ != nullptr; }
   // For a call that hands out a new reference: the old one is released first.
   T** Put() {
