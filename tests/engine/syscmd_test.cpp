@@ -10,12 +10,8 @@ namespace {
 
 using sim::FakeMixerApi;
 
-TKeyAction Command(int32_t command, int32_t repeat = 1) {
-  TKeyAction a;
-  a.SysCmd = command;
-  a.Repeat = repeat;
-  return a;
-}
+// A key action carrying a command, with the count a tap passes.
+TKeyAction Command(int32_t command, int32_t repeat = 1) { return {.SysCmd = command, .Repeat = repeat}; }
 
 class SysCmdTest : public EngineTest {
  protected:
