@@ -2,13 +2,11 @@
 
 #include <optional>
 
-#include "engine/SysCmd.h"
-
 namespace qv {
 namespace {
 
 // In place from the start, so that the references handed out stay valid
-// when StartSystemCommands re-creates the mixers on the real platform.
+// when CreateMixers re-creates the mixers on the real platform.
 std::optional<TMixer> playback{std::in_place};
 std::optional<TMixer> recording{std::in_place};
 
@@ -26,10 +24,7 @@ void ChooseDefaultRecLine() {
   if (!RecLine) RecLine = mixer.GetSourceLine(mixer.RecordingDestination(), 0);
 }
 
-void StartSystemCommands(MixerApi& mixers) {
-  EngineHooks.SysCommand = DispatchSysCmd;
-  EngineHooks.SysCmdName = SysCmdName;
-  EngineHooks.VkeyName = VkeyName;
+void CreateMixers(MixerApi& mixers) {
   playback.emplace(mixers);
   recording.emplace(mixers);
   playback->Open(0);

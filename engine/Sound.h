@@ -1,8 +1,8 @@
 #pragma once
 // The engine's sound state: the playback and recording mixers, which live
-// from StartSystemCommands to the end of the program, the recording line and
-// its level. The settings file and the program settings dialog set them while
-// polling is stopped; the sound commands use them on the poll thread.
+// from the program's start-up to its end, the recording line and its level.
+// The settings file and the program settings dialog set them while polling
+// is stopped; the sound commands use them on the poll thread.
 #include <cstdint>
 
 #include "mixer/Mixer.h"
@@ -22,5 +22,9 @@ constexpr int32_t DefaultRecPercent = 50;
 
 // The recording mixer's microphone source, else its first source line.
 void ChooseDefaultRecLine();
+
+// Both mixers anew over the platform's mixer, opened on device 0, with the
+// default recording line. Polling must be stopped.
+void CreateMixers(MixerApi& mixers);
 
 }  // namespace qv

@@ -71,4 +71,11 @@ void DispatchSysCmd(bool up, int32_t command, int32_t count) {
   }
 }
 
+void StartSystemCommands(MixerApi& mixers) {
+  EngineHooks.SysCommand = DispatchSysCmd;
+  EngineHooks.SysCmdName = SysCmdName;
+  EngineHooks.VkeyName = VkeyName;
+  CreateMixers(mixers);
+}
+
 }  // namespace qv
