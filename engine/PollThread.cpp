@@ -140,6 +140,7 @@ void ReleaseEverything() {
 
 void ReEnterSilently() {
   ResetRunTimeState();
+  ReEnterParkedButtons();
   Evaluate(false);
 }
 

@@ -2,6 +2,7 @@
 #include "engine/SysCmd.h"
 
 #include "EngineFixture.h"
+#include "engine/PollThread.h"
 #include "engine/Sound.h"
 #include "sim/FakeMixer.h"
 
@@ -23,6 +24,8 @@ class SysCmdTest : public EngineTest {
     StartEngine();
   }
   void TearDown() override {
+    PauseRequest = false;
+    Suspended = false;
     StartSystemCommands(NoMixerApi());  // the fake goes with this test
     RecPercent = DefaultRecPercent;
     EngineTest::TearDown();
@@ -169,6 +172,50 @@ TEST_F(SysCmdTest, ParkCommandsReachOnlyTheirControls) {
   DispatchSysCmd(false, scDemandParkAll, 1);
   EXPECT_FALSE(ProfileAxes[0].Synced);
   EXPECT_FALSE(ProfileButtons[2].Synced);
+}
+
+// A button parked down by "DemandParkButtons" holds its key like any entered
+// control: every quiet re-entry (after a pause, at a start that keeps the
+// synchronisation) presses it again, and every release of everything lets
+// it up. Only a full start, which takes the controls as they stand, does not.
+TEST_F(SysCmdTest, ButtonParkedDownIsPressedAgainOnEveryQuietReEntry) {
+  TProfileButton& b = ProfileButtons[1];
+  b.ParkPos = ppPress;
+  b.Events.Hold = Key(0x41);
+  const std::set<uint16_t> held{0x41};
+  device.Button(1, 128);
+  TPollLoop loop;
+  ResyncRequest = true;
+  loop.Begin();
+  device.Button(1, 0);
+  loop.Cycle();
+  DispatchSysCmd(false, scDemandParkButtons, 1);
+  EXPECT_EQ(keyboard.KeysDown(), held);
+
+  PauseRequest = true;
+  loop.Cycle();
+  EXPECT_TRUE(keyboard.KeysDown().empty());
+  PauseRequest = false;
+  loop.Cycle();
+  EXPECT_EQ(keyboard.KeysDown(), held);
+  loop.End();
+  EXPECT_TRUE(keyboard.KeysDown().empty());
+  loop.Begin();
+  EXPECT_EQ(keyboard.KeysDown(), held);
+
+  device.Button(1, 128);
+  loop.Cycle();
+  device.Button(1, 0);
+  loop.Cycle();
+  EXPECT_TRUE(b.Synced);
+  EXPECT_TRUE(keyboard.KeysDown().empty());
+
+  DispatchSysCmd(false, scDemandParkButtons, 1);
+  loop.End();
+  ResyncRequest = true;
+  loop.Begin();
+  EXPECT_TRUE(keyboard.KeysDown().empty());
+  loop.End();
 }
 
 }  // namespace
