@@ -177,6 +177,7 @@ void ReleaseEverything() {
 
 void ReEnterSilently() {
   ResetRunTimeState();
+  ReEnterParkedButtons();
   Evaluate(false);
 }
 
