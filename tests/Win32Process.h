@@ -67,13 +67,13 @@ inline HWND WaitForWindow(const std::function<HWND()>& find, DWORD ms = 10000) {
   return window;
 }
 
-// The top-level window of a process with exactly this class name, or null.
-inline HWND FindProcessWindow(DWORD process, const wchar_t* className) {
+// The top-level windows of a process with exactly this class name.
+inline std::vector<HWND> ProcessWindows(DWORD process, const wchar_t* className) {
   struct Search {
     DWORD process;
     const wchar_t* className;
-    HWND found;
-  } search{process, className, nullptr};
+    std::vector<HWND> found;
+  } search{process, className, {}};
   EnumWindows(
       [](HWND window, LPARAM param) -> BOOL {
         auto& s = *reinterpret_cast<Search*>(param);
@@ -81,12 +81,16 @@ inline HWND FindProcessWindow(DWORD process, const wchar_t* className) {
         wchar_t name[64] = {};
         GetWindowThreadProcessId(window, &owner);
         GetClassNameW(window, name, 64);
-        if (owner != s.process || std::wstring(name) != s.className) return TRUE;
-        s.found = window;
-        return FALSE;
+        if (owner == s.process && std::wstring(name) == s.className) s.found.push_back(window);
+        return TRUE;
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+inline HWND FindProcessWindow(DWORD process, const wchar_t* className) {
+  const auto windows = ProcessWindows(process, className);
+  return windows.empty() ? nullptr : windows.front();
 }
 
 inline std::wstring WindowText(HWND window) {

@@ -14,8 +14,8 @@ const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const 
 void SetMessageBoxOwner(HWND window) { owner.store(window, std::memory_order_relaxed); }
 HWND MessageBoxOwner() { return owner.load(std::memory_order_relaxed); }
 
-void ShowErrorBox(const TErrorBox& box) {
-  MessageBoxW(MessageBoxOwner(), Wide(box.Text), Wide(box.Caption), ErrorBoxFlags);
+void ShowErrorBox(const TErrorBox& box, HWND owner) {
+  MessageBoxW(owner, Wide(box.Text), Wide(box.Caption), ErrorBoxFlags);
 }
 
 void ShowError(const std::exception_ptr& error) {

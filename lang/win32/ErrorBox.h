@@ -17,7 +17,7 @@ constexpr UINT ErrorBoxFlags = 0x10010;
 void SetMessageBoxOwner(HWND owner);
 HWND MessageBoxOwner();
 
-void ShowErrorBox(const TErrorBox& box);
+void ShowErrorBox(const TErrorBox& box, HWND owner = MessageBoxOwner());
 // The box for an error caught after the language file was loaded.
 void ShowError(const std::exception_ptr& error);
 
