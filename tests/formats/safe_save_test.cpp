@@ -5,11 +5,13 @@
 #include "formats/ByteStream.h"
 #include "formats/Multilevel.h"
 #include "formats/SafeSave.h"
+#include "tests/FileBytes.h"
 #include "tests/TempFolder.h"
 
 namespace qv {
 namespace {
 
+using test::Listing;
 using test::ReadBytes;
 using test::TempFolder;
 using test::WriteBytes;
@@ -48,7 +50,7 @@ TEST(SafeSave, ReplacesOrCreatesTheTargetAndLeavesNothingElse) {
   EXPECT_EQ(ReadBytes(file), "first, and longer than the second");
   SaveFileSafely(file, "second");
   EXPECT_EQ(ReadBytes(file), "second");
-  EXPECT_EQ(folder.Listing(), "profile \xC3\xA9.qvprof;");
+  EXPECT_EQ(Listing(folder.path()), "profile \xC3\xA9.qvprof;");
 }
 
 TEST(SafeSave, AFailedStepKeepsTheOldFileAndRemovesThePartialOne) {
@@ -68,7 +70,7 @@ TEST(SafeSave, AFailedStepKeepsTheOldFileAndRemovesThePartialOne) {
     document.AddVariable("new", u"a value long enough to be cut in half");
     EXPECT_THROW(SaveDocumentSafely(document, file), EStreamError);
     EXPECT_EQ(ReadBytes(file), old);
-    EXPECT_EQ(folder.Listing(), "x.qvprof;");
+    EXPECT_EQ(Listing(folder.path()), "x.qvprof;");
     EXPECT_EQ(files.replaceCalls, c.replaceCalls);
   }
 }
@@ -76,7 +78,7 @@ TEST(SafeSave, AFailedStepKeepsTheOldFileAndRemovesThePartialOne) {
 TEST(SafeSave, AnUncreatableFileIsAnOpenError) {
   TempFolder folder;
   EXPECT_THROW(SaveFileSafely(folder.File(u"no such folder/x.ml"), "x"), EFOpenError);
-  EXPECT_EQ(folder.Listing(), "");
+  EXPECT_EQ(Listing(folder.path()), "");
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "engine/Tracker.h"
 #include "formats/Multilevel.h"
 #include "sim/StandInDevice.h"
+#include "tests/FileBytes.h"
 #include "tests/TempFolder.h"
 
 namespace qv::test {

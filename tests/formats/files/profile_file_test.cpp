@@ -277,7 +277,7 @@ TEST_F(ProfileFileTest, AFailedSaveKeepsTheOldFileTheNameAndTheModifiedFlag) {
   EXPECT_THROW(SaveProfile(file), EStreamError);
   InstallFileSystem(nullptr);
   EXPECT_EQ(ReadBytes(file), GoldenFile("example.qvprof"));
-  EXPECT_EQ(folder.Listing(), "kept.qvprof;");
+  EXPECT_EQ(Listing(folder.path()), "kept.qvprof;");
   EXPECT_EQ(ProfileFileName, u"previous");
   EXPECT_TRUE(ProfileModified());
 }

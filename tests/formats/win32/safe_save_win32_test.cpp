@@ -5,11 +5,13 @@
 
 #include "formats/ByteStream.h"
 #include "formats/SafeSave.h"
+#include "tests/FileBytes.h"
 #include "tests/TempFolder.h"
 
 namespace qv {
 namespace {
 
+using test::Listing;
 using test::ReadBytes;
 using test::TempFolder;
 using test::WriteBytes;
@@ -37,7 +39,7 @@ TEST(SafeSaveWin32, ReplacesAnExistingFileAndCreatesANewOne) {
   SaveFileSafely(file, "new file");
   SaveFileSafely(file, "replaced");
   EXPECT_EQ(ReadBytes(file), "replaced");
-  EXPECT_EQ(folder.Listing(), "config.ml;");
+  EXPECT_EQ(Listing(folder.path()), "config.ml;");
 }
 
 TEST(SafeSaveWin32, ATargetHeldOpenWithoutSharingIsRetriedThenReported) {
@@ -51,7 +53,7 @@ TEST(SafeSaveWin32, ATargetHeldOpenWithoutSharingIsRetriedThenReported) {
   CloseHandle(held);
   EXPECT_GT(files.replaceCalls, 1);
   EXPECT_EQ(ReadBytes(file), "old content");
-  EXPECT_EQ(folder.Listing(), "held.qvprof;");
+  EXPECT_EQ(Listing(folder.path()), "held.qvprof;");
 }
 
 }  // namespace
