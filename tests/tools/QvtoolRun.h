@@ -10,7 +10,6 @@
 #include <sstream>
 #include <string>
 
-#include "tests/FileBytes.h"
 #include "tests/TempFolder.h"
 
 namespace qv::test {
