@@ -3,7 +3,8 @@
 // attached (the example controller when none is named) and those joystick
 // settings (none when not named), and prints it as the program would save
 // it. Exit 0 on success; 1 with the exact error for a profile or joystick
-// settings file that does not read; 2 for a missing file or wrong usage.
+// settings file that does not read (also one the program would quietly pass
+// over); 2 for a missing file or wrong usage.
 #include <algorithm>
 #include <optional>
 
@@ -57,6 +58,14 @@ int LoadSettings(const std::optional<std::u16string>& fileName, std::ostream& er
   JoySettings = TJoySettings{};
   if (!fileName) return 0;
   if (!IsExistingFile(*fileName)) return Missing(*fileName, err);
+  // The program would quietly start without a file that does not parse;
+  // whoever names it here wants to hear why it is not used.
+  try {
+    TMultilevel document;
+    document.LoadFromFile(*fileName);
+  } catch (const EMultilevel& e) {
+    return PrintDocumentError(e, err);
+  }
   const std::u16string error = LoadJoySettings(*fileName);
   if (error.empty()) return 0;
   std::string text = ToUtf8(error);

@@ -78,6 +78,7 @@ TEST(QvtoolProfile, FileErrorsExitOneMissingFilesAndBadUsageTwo) {
   const std::string badProfile = WriteFile(folder, "bad.qvprof", "{ MULTILEVEL\n{ AXES\n{ AXIS\n}\n}\n}\n");
   const std::string badSettings =
       WriteFile(folder, "bad.qvjoy", "{ MULTILEVEL\n{ AXES\n{ AXIS\nIndex=1\nType=Analog\n}\n}\n}\n");
+  const std::string unclosed = WriteFile(folder, "unclosed.qvjoy", "{ MULTILEVEL\n");
   const std::string missing = (folder.path() / "missing.qvprof").string();
   struct Case {
     std::string args;
@@ -88,6 +89,8 @@ TEST(QvtoolProfile, FileErrorsExitOneMissingFilesAndBadUsageTwo) {
       {badProfile, 1, "Multilevel application error in line 3:\nVariable Index doesn't exist.\n"},
       {ExampleProfile() + " --joy-settings " + badSettings, 1,
        "Multilevel application error in line 3:\nVariable Neutral doesn't exist.\n"},
+      {ExampleProfile() + " --joy-settings " + unclosed, 1,
+       "Multilevel loader error in line 3:\nInvalid format\n"},
       {missing, 2, "qvtool: Cannot open file \"" + missing + "\"\n"},
       {ExampleProfile() + " --joy-settings " + missing, 2, "qvtool: Cannot open file \"" + missing + "\"\n"},
   };
