@@ -6,7 +6,6 @@
 #include "FilesFuzzing.h"
 #include "base/ProgramFolder.h"
 #include "engine/Profile.h"
-#include "engine/Tracker.h"
 #include "formats/files/JoySettingsFile.h"
 #include "formats/files/ProfileFile.h"
 
@@ -14,22 +13,7 @@ namespace {
 
 using namespace qv;
 
-bool ReadProfile(const TMultilevel& root) {
-  ResetProfile();
-  try {
-    ReadProfileDocument(root);
-    return true;
-  } catch (const Error&) {
-    return false;
-  }
-}
-
-std::string SavedProfile() {
-  RebuildTrackers();
-  TMultilevel root;
-  BuildProfileDocument(root);
-  return fuzz::Saved(root);
-}
+constexpr fuzz::TFileKind kProfile{ResetProfile, ReadProfileDocument, BuildProfileDocument};
 
 }  // namespace
 
@@ -41,9 +25,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TMultilevel root;
-  if (!fuzz::Parse(data, size, root) || !ReadProfile(root)) return 0;
-  const std::string first = SavedProfile();
-  TMultilevel again;
-  if (!fuzz::Parse(first, again) || !ReadProfile(again) || SavedProfile() != first) std::abort();
+  if (fuzz::Parse(data, size, root) && fuzz::ReadInto(kProfile, root)) fuzz::CheckRoundTrip(kProfile);
   return 0;
 }
