@@ -1,5 +1,7 @@
 #include "formats/files/JoySettingsFile.h"
 
+#include <algorithm>
+
 #include "base/ProgramFolder.h"
 #include "base/Utf.h"
 #include "engine/Profile.h"
@@ -10,13 +12,9 @@
 namespace qv {
 namespace {
 
-bool IsBlank(char16_t c) { return c <= 32; }
-
+// Nothing but characters of code 32 or less: a name not worth writing.
 bool BlankName(const std::u16string& name) {
-  for (char16_t c : name) {
-    if (!IsBlank(c)) return false;
-  }
-  return true;
+  return std::all_of(name.begin(), name.end(), [](char16_t c) { return c <= 32; });
 }
 
 void ReadRestValues(const TMultilevel& positions, TAxisSettings& settings) {
