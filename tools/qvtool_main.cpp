@@ -16,7 +16,10 @@ constexpr std::array kCommands = {
         "profile", "PROFILE [--joystick CONTROLLER_FILE] [--joy-settings QVJOY]",
         "load a profile as the program would with that controller and print it as the program would save it",
         RunProfile},
-    Command{"lang", "check FILE", "check a language file against every text the program asks for", RunLang},
+    Command{"lang", "check FILE | get FILE SECTION KEY",
+            "check a language file against every text the program asks for, or print one text as the "
+            "program shows it",
+            RunLang},
 };
 
 int Usage(std::ostream& err) {
