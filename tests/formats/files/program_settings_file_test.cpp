@@ -1,7 +1,6 @@
 // The program settings file on a fake sound card with two devices.
 #include "FilesFixture.h"
 #include "engine/Sound.h"
-#include "engine/SysCmd.h"
 #include "formats/files/ProgramSettingsFile.h"
 #include "input/i_Joystick.h"
 #include "sim/FakeMixer.h"
@@ -19,12 +18,12 @@ class ProgramSettingsFileTest : public FilesTest {
     // A line name outside the 8-bit code page must still be found again.
     api.Devices[0].Destinations[1].Sources[0].Name =
         u"\u041b\u0438\u043d\u0435\u0439\u043d\u044b\u0439 \u0432\u0445\u043e\u0434";
-    StartSystemCommands(api);
+    CreateMixers(api);
     RecPercent = DefaultRecPercent;
     ProfileFileName.clear();
   }
   void TearDown() override {
-    StartSystemCommands(NoMixerApi());  // the fake goes with this test
+    CreateMixers(NoMixerApi());  // the fake goes with this test
     RecPercent = DefaultRecPercent;
     FilesTest::TearDown();
   }
