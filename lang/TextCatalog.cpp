@@ -198,6 +198,7 @@ constexpr auto kCatalog = std::to_array<CatalogEntry>({
     RuntimeText("EXCEPT", "exCantAcquire"),
     StartupText("EXCEPT", "exUnableToPass"),  // asked only by a second start, before any window exists
     RuntimeText("EXCEPT", "msgMaxPos"),
+    RuntimeText("EXCEPT", "exJoySettingsRead", "ss"),  // file name, the reader's error
 
     // System commands: the description of each, and what the release of a
     // held key does for the commands that undo themselves.
