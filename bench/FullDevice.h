@@ -10,6 +10,8 @@
 namespace qv::bench {
 
 struct TFullDevice : sim::TStandInDevice {
+  static constexpr uint16_t UpVk = 0x26;
+  static constexpr uint16_t DownVk = 0x28;
   static int32_t RestValue(int notch) { return 1000 + notch * 2000; }
 
   void Install() {
@@ -21,8 +23,8 @@ struct TFullDevice : sim::TStandInDevice {
       s.Count = MaxPositions;
       for (int n = 0; n < MaxPositions; ++n) s.Value[static_cast<size_t>(n)] = RestValue(n);
       TProfileAxis& a = ProfileAxes[k];
-      a.Up.Vkey = 0x26;
-      a.Down.Vkey = 0x28;
+      a.Up.Vkey = UpVk;
+      a.Down.Vkey = DownVk;
       for (int p = 1; p <= MaxPositions; ++p) {
         a.Position(p).Events.Press.Vkey = 0x41;
         a.Position(p).Events.Hold.Vkey = 0x42;

@@ -75,9 +75,16 @@ bool EvaluateButton(int b, bool taps) {
     return true;
   }
   if (v == lastState) return false;
-  if (lastState != 0) LeaveState(button.Events, taps);
-  if (v != 0) EnterState(button.Events, taps);
-  RtStore(lastState, v);
+  // The state always says what is entered, also when the button's own
+  // events park it half-way: released before leaving, pressed after entering.
+  if (lastState != 0) {
+    RtStore(lastState, 0);
+    LeaveState(button.Events, taps);
+  }
+  if (v != 0) {
+    EnterState(button.Events, taps);
+    RtStore(lastState, v);
+  }
   return true;
 }
 
@@ -144,13 +151,17 @@ void ParkAllButtons() {
     TProfileButton& button = ProfileButtons[static_cast<size_t>(b)];
     int32_t& lastState = ButtonLastState[static_cast<size_t>(b)];
     if (!button.Synced) continue;
+    // Judged by the raw value, not by the last evaluated state: a parking
+    // command runs in the middle of a cycle, and the buttons after the one
+    // that carries it have not been evaluated yet.
+    const bool pressed = LoadSlot(JoyButtons[static_cast<size_t>(b)].Value) != 0;
     // As with axes, the state changes before the keys, so that a parking
     // command among the button's own events does not park it again.
-    if (button.ParkPos == ppRelease && lastState != 0) {
+    if (button.ParkPos == ppRelease && pressed) {
       RtStore(lastState, 0);
       RtStore(button.Synced, false);
       LeaveState(button.Events, false);
-    } else if (button.ParkPos == ppPress && lastState == 0) {
+    } else if (button.ParkPos == ppPress && !pressed) {
       // Its Hold stays down until the button is pressed and released again;
       // a non-zero state lets a release of everything meanwhile let it go.
       RtStore(lastState, 1);

@@ -22,4 +22,17 @@ struct TEngineHooks {
 // Installed only while polling is stopped; the poll thread reads them.
 extern TEngineHooks EngineHooks;
 
+// The poll thread calls every hook through here: nothing a hook throws may
+// end the program, and the poll thread reports no errors, so a failed call
+// is dropped (a failed poll keeps the last values, a command is lost).
+template <class Hook, class... Args>
+auto CallHook(const Hook& hook, Args... args) noexcept -> decltype(hook(args...)) {
+  using Result = decltype(hook(args...));
+  try {
+    if (hook) return hook(args...);
+  } catch (...) {
+  }
+  return Result();
+}
+
 }  // namespace qv

@@ -40,7 +40,7 @@ void Wait(int32_t ms) {
 }
 
 void Dispatch(bool up, int32_t command, int32_t count) {
-  if (EngineHooks.SysCommand) EngineHooks.SysCommand(up, command, count);
+  CallHook(EngineHooks.SysCommand, up, command, count);
 }
 
 struct TRepeatSlot {
@@ -83,7 +83,9 @@ void ReleaseModifiers(uint16_t set) {
 
 void Tap(const TKeyAction& action, int64_t count) {
   if (action.SysCmd != 0) {
-    Dispatch(false, action.SysCmd, action.Repeat);
+    // Once, whatever the count; a Repeat below 1 counts as 1, so a command
+    // never runs backwards.
+    Dispatch(false, action.SysCmd, std::max<int32_t>(1, action.Repeat));
     return;
   }
   if (action.ScanCode == 0 && action.Vkey == 0) return;

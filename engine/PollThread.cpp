@@ -26,11 +26,20 @@ constexpr int RepaintCycles = 5;
 // Owned by the window side; a finished thread is joined and freed by the next stop or start.
 std::unique_ptr<TPollThread> pollThread;
 
-void RequestRepaint() {
-  if (EngineHooks.Repaint) EngineHooks.Repaint();
-}
+// The pause handshake: Pause numbers its request, and the thread echoes the
+// number it saw together with the pause flag at the end of the cycle that
+// acted on it, so an acknowledgement left over from an earlier pause is
+// never taken for this one.
+std::atomic<uint32_t> pauseRequestNumber{0};
+std::atomic<uint32_t> pauseAcknowledged{0};
 
-bool MainWindowVisible() { return EngineHooks.MainWindowVisible && EngineHooks.MainWindowVisible(); }
+// Stop polling and pause wait for the poll thread: called from one of its
+// own hooks they would wait for themselves.
+thread_local bool onPollThread = false;
+
+void RequestRepaint() { CallHook(EngineHooks.Repaint); }
+
+bool MainWindowVisible() { return CallHook(EngineHooks.MainWindowVisible); }
 
 }  // namespace
 
@@ -52,6 +61,9 @@ void TPollLoop::Begin() {
 
 void TPollLoop::Cycle() {
   Clock& clock = *Seams().Time;
+  // The number first: Pause sets the flag before it counts, so a number seen
+  // here always comes with its flag.
+  const uint32_t request = pauseRequestNumber.load();
   const bool pause = PauseRequest.load();
   if (Suspended.load()) {
     ReadControls();
@@ -74,17 +86,27 @@ void TPollLoop::Cycle() {
     if (pause) ReleaseEverything();
   }
   Suspended.store(pause);
+  pauseAcknowledged.store(request);
 }
 
 void TPollLoop::End() { ReleaseEverything(); }
 
 void TPollThread::Execute() {
+  onPollThread = true;
   Clock& clock = *Seams().Time;
   clock.HoldPrecision(true);
   TPollLoop loop;
-  loop.Begin();
-  while (!TerminateRequest.load()) loop.Cycle();
-  loop.End();
+  // Hooks catch their own failures; anything else thrown drops the step it
+  // came from, and the thread goes on (or, at the end, still finishes).
+  const auto step = [](auto&& action) {
+    try {
+      action();
+    } catch (...) {
+    }
+  };
+  step([&] { loop.Begin(); });
+  while (!TerminateRequest.load()) step([&] { loop.Cycle(); });
+  step([&] { loop.End(); });
   clock.HoldPrecision(false);
   Running.store(false);
 }
@@ -93,13 +115,20 @@ void StartPolling() {
   if (Running.load()) return;
   pollThread.reset();
   Running.store(true);
-  RebuildTrackers();
-  if (EngineHooks.RebuildList) EngineHooks.RebuildList();
-  pollThread = std::make_unique<TPollThread>();
+  try {
+    RebuildTrackers();
+    if (EngineHooks.RebuildList) EngineHooks.RebuildList();
+    pollThread = std::make_unique<TPollThread>();
+  } catch (...) {
+    // No thread will ever clear it: a failed start leaves the engine stopped.
+    Running.store(false);
+    throw;
+  }
 }
 
 void StopPolling() {
-  if (Running.load()) {
+  if (onPollThread) return;
+  if (Running.load() && pollThread) {
     TerminateRequest.store(true);
     pollThread->WaitFor();
     TerminateRequest.store(false);
@@ -114,8 +143,11 @@ void SetInitialPositions() {
 }
 
 void Pause() {
+  if (onPollThread) return;
   PauseRequest.store(true);
-  while (!Suspended.load() && Running.load()) std::this_thread::yield();
+  const uint32_t request = pauseRequestNumber.fetch_add(1) + 1;
+  while (Running.load() && !(pauseAcknowledged.load() == request && Suspended.load()))
+    std::this_thread::yield();
 }
 
 void Resume() { PauseRequest.store(false); }

@@ -39,10 +39,7 @@ void ResetProfile() {
     axis.ResyncFirst = 0;
     axis.ResyncLast = 0;
     axis.InitialPos = 0;
-    for (int32_t p = 1; p <= MaxPositions; ++p) {
-      axis.Position(p).UserIndex = p;
-      axis.Position(p).Events.Clear();
-    }
+    axis.Positions = NumberedPositions();
   }
   for (TProfileButton& button : ProfileButtons) {
     button.Events.Clear();

@@ -60,6 +60,14 @@ struct TAxisPosition {
   TKeyEvents Events;
 };
 
+// A position stands for the simulator's notch of the same number until the
+// profile says otherwise, in a table built afresh as much as after a reset.
+inline std::array<TAxisPosition, MaxPositions> NumberedPositions() {
+  std::array<TAxisPosition, MaxPositions> positions{};
+  for (int32_t p = 1; p <= MaxPositions; ++p) positions[static_cast<size_t>(p - 1)].UserIndex = p;
+  return positions;
+}
+
 struct TProfileAxis {
   int32_t PosLimit = 0;
   int32_t CurrentPos = 0;
@@ -69,7 +77,7 @@ struct TProfileAxis {
   int32_t ResyncFirst = 0;
   int32_t ResyncLast = 0;
   int32_t InitialPos = 0;
-  std::array<TAxisPosition, MaxPositions> Positions;  // position p is Positions[p - 1]
+  std::array<TAxisPosition, MaxPositions> Positions = NumberedPositions();  // position p is Positions[p - 1]
   int32_t LastPos = -1;
   int32_t PosCount = 0;
   int32_t MinUserIndex = 2147483647;

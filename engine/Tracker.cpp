@@ -83,21 +83,25 @@ void DeriveAxisFields(TProfileAxis& axis, const TAxisTracker& t) {
 void Follow(TAxisTracker& t, TProfileAxis& axis) {
   const int32_t r = std::atomic_ref<int32_t>(*t.Value).load(std::memory_order_relaxed);
   if (r < t.ValidMin || r > t.ValidMax) {
-    t.OutOfRange = true;
+    RtStore(t.OutOfRange, true);
     return;
   }
-  t.OutOfRange = false;
+  RtStore(t.OutOfRange, false);
   if (t.LowerBound <= r && r <= t.UpperBound) return;
   const int32_t last = t.SegmentCount - 1;
   int32_t s = t.CurrentSegment;
+  // Step first, compare after: a band clamped to 1..65534 is left by a
+  // reading of 0 or 65535 even when the segment itself reaches that far.
   if (s < 0 || r > t.UpperBound) {
-    while (s < last && (s < 0 || r > t.Segments[static_cast<size_t>(s)].High)) ++s;
+    if (s < last) ++s;
+    while (s < last && r > t.Segments[static_cast<size_t>(s)].High) ++s;
   } else {
+    if (s > 0) --s;
     while (s > 0 && r < t.Segments[static_cast<size_t>(s)].Low) --s;
   }
   const TAxisSegment& seg = t.Segments[static_cast<size_t>(s)];
   t.CurrentSegment = s;
-  t.CurrentNumber = seg.Number;
+  RtStore(t.CurrentNumber, seg.Number);
   RtStore(axis.CurrentPos, std::min(seg.Number, axis.PosCount));
   t.LowerBound = seg.Low - t.NoiseMargin;
   t.UpperBound = seg.High + t.NoiseMargin;
@@ -135,7 +139,7 @@ uint8_t HatDirection(int32_t raw) {
 }
 
 void ReadControls() {
-  if (EngineHooks.PollDevice) EngineHooks.PollDevice();
+  CallHook(EngineHooks.PollDevice);
   for (int k = 0; k < JoyAxisCount; ++k) {
     TAxisTracker& t = AxisTrackers[static_cast<size_t>(k)];
     if (t.Active) Follow(t, ProfileAxes[static_cast<size_t>(k)]);

@@ -70,6 +70,7 @@ class TUnicodeInput {
   std::array<uint8_t, kLookBehind + kBlockSize + 1> buffer_{};
   size_t pos_ = kLookBehind;
   size_t blockEnd_ = kLookBehind;
+  bool drained_ = false;  // the last refill read nothing
 };
 
 class TUnicodeOutput {

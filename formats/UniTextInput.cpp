@@ -11,10 +11,16 @@ void TUnicodeInput::Refill() {
   // step back over the character just read never leaves valid bytes.
   std::memcpy(buffer_.data(), buffer_.data() + kBlockSize, kLookBehind);
   pos_ = kLookBehind;
-  blockEnd_ = kLookBehind + stream_->Read(buffer_.data() + kLookBehind, kBlockSize);
+  const size_t read = stream_->Read(buffer_.data() + kLookBehind, kBlockSize);
+  blockEnd_ = kLookBehind + read;
+  drained_ = read == 0;
 }
 
-bool TUnicodeInput::Eof() const { return blockEnd_ == kLookBehind && stream_->Position() == stream_->Size(); }
+// A read that returns nothing ends the input even short of the size taken at
+// open: another program may have shortened the file meanwhile.
+bool TUnicodeInput::Eof() const {
+  return blockEnd_ == kLookBehind && (drained_ || stream_->Position() == stream_->Size());
+}
 
 unsigned TUnicodeInput::UnitAt(size_t at, size_t unit) const {
   return unit == 1 ? buffer_[at] : buffer_[at] | (unsigned{buffer_[at + 1]} << 8);
@@ -70,7 +76,8 @@ void TUnicodeInput::ReadLineBytes(std::string& out, size_t unit) {
 std::string TUnicodeInput::ReadRemainingBytes(size_t& buffered) {
   std::string out(reinterpret_cast<const char*>(buffer_.data() + pos_), blockEnd_ - pos_);
   buffered = out.size();
-  uint64_t rest = stream_->Size() - stream_->Position();
+  const uint64_t size = stream_->Size(), position = stream_->Position();
+  const uint64_t rest = size > position ? size - position : 0;
   out.resize(buffered + static_cast<size_t>(rest));
   out.resize(buffered + stream_->Read(out.data() + buffered, static_cast<size_t>(rest)));
   pos_ = blockEnd_;

@@ -1,6 +1,6 @@
 #include "lang/Lang.h"
 
-#include "base/Utf.h"
+#include "formats/AnsiCodePage.h"
 #include "lang/EMultilang.h"
 #include "lang/SafeFormat.h"
 
@@ -17,8 +17,9 @@ const std::u16string NotFoundMarker(1, u'\0');
 std::u16string LangTranslate(std::string_view section, std::string_view key) {
   std::u16string text = LangLookup(section, key, NotFoundMarker);
   if (text == NotFoundMarker) {
-    throw EMultilang(SafeFormat(u"LangTranslate: cannot translate %s.%s", {FromUtf8(section), FromUtf8(key)}),
-                     u"");
+    // Section and key names are 8-bit text in the ANSI code page, as the file's names are.
+    throw EMultilang(
+        SafeFormat(u"LangTranslate: cannot translate %s.%s", {AnsiToWide(section), AnsiToWide(key)}), u"");
   }
   return text;
 }

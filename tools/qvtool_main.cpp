@@ -12,7 +12,10 @@ namespace {
 constexpr std::array kCommands = {
     Command{"check", "FILE", "read a Multilevel document and print it as the program would save it",
             RunCheck},
-    Command{"lang", "check FILE", "check a language file against every text the program asks for", RunLang},
+    Command{"lang", "check FILE | get FILE SECTION KEY",
+            "check a language file against every text the program asks for, or print one text as the "
+            "program shows it",
+            RunLang},
 };
 
 int Usage(std::ostream& err) {

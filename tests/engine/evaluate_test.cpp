@@ -201,6 +201,55 @@ TEST_F(EvaluateTest, ParkedReleaseButtonLetsGoAndWaitsForRelease) {
   EXPECT_EQ(Count(0x31, false), 2u);
 }
 
+// A parking command runs in the middle of a cycle; the buttons after the one
+// that carries it are judged by their readings, not by the last cycle.
+TEST_F(EvaluateTest, ParkAllButtonsJudgesTheButtonsNotYetEvaluated) {
+  EngineHooks.SysCommand = [](bool up, int32_t command, int32_t) {
+    if (!up && command == 11) ParkAllButtons();
+  };
+  ProfileButtons[0].Events.Press.SysCmd = 11;
+  TProfileButton& b = ProfileButtons[1];
+  b.ParkPos = ppRelease;
+  b.Events.Press = Key(0x42);
+  b.Events.Hold = Key(0x41);
+  b.Events.Release = Key(0x43);
+  StartEngine();
+  // Both pressed in one cycle: button 1 is parked before it is evaluated.
+  device.Button(0, 1);
+  device.Button(1, 1);
+  Evaluate(true);
+  EXPECT_FALSE(b.Synced);
+  EXPECT_EQ(Count(0x42, false), 0u);
+  EXPECT_TRUE(keyboard.KeysDown().empty());
+  device.Button(0, 0);
+  device.Button(1, 0);
+  Evaluate(true);
+  EXPECT_TRUE(b.Synced);
+  EXPECT_EQ(Count(0x43, false), 0u);
+
+  // Button 1 held, then both change in one cycle: the release is evaluated
+  // in full, Release tap included.
+  device.Button(1, 1);
+  Evaluate(true);
+  keyboard.Clear();
+  device.Button(0, 1);
+  device.Button(1, 0);
+  Evaluate(true);
+  EXPECT_TRUE(b.Synced);
+  EXPECT_EQ(Count(0x43, false), 1u);
+  EXPECT_TRUE(keyboard.KeysDown().empty());
+}
+
+// A table built without a reset numbers its positions as a reset does.
+TEST_F(EvaluateTest, FreshProfileTableStepsByPositionNumbers) {
+  ProfileAxes[0] = TProfileAxis{};
+  ProfileAxes[0].Up = Key(VkUp);
+  device.Axis(0, 1000);
+  StartEngine();
+  MoveTo(64000);
+  EXPECT_EQ(Count(VkUp, false), 3u);
+}
+
 TEST_F(EvaluateTest, HugeStepCountsAreCappedAndNegativeOnesSendNothing) {
   TProfileAxis& a = ProfileAxes[0];
   a.Position(1).UserIndex = -2147483647 - 1;

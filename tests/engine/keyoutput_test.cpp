@@ -53,6 +53,20 @@ TEST_F(KeyOutputTest, RepeatMultipliesTapCount) {
   EXPECT_EQ(keyboard.Inputs(), (std::vector<TKeyInput>{Down(0xA2, 0x1D), Up(0xA2, 0x1D)}));
 }
 
+TEST_F(KeyOutputTest, CommandTapRunsOnceWithRepeatOfAtLeastOne) {
+  int32_t calls = 0, last = 0;
+  EngineHooks.SysCommand = [&](bool, int32_t, int32_t count) { ++calls, last = count; };
+  const struct { int32_t Repeat, Count; } cases[] = {{5, 5}, {1, 1}, {0, 1}, {-5, 1}};
+  for (const auto& c : cases) {
+    TKeyAction command;
+    command.SysCmd = 16;
+    command.Repeat = c.Repeat;
+    Tap(command, 3);
+    EXPECT_EQ(last, c.Count) << c.Repeat;
+  }
+  EXPECT_EQ(calls, 4);
+}
+
 TEST_F(KeyOutputTest, HoldWithRepeatFiveSendsOneKeyDown) {
   TKeyEvents e;
   e.Hold = Key(0x41, 0, 5);

@@ -1,4 +1,6 @@
 // The poll cycle stepped by hand on the virtual clock.
+#include <vector>
+
 #include "EngineFixture.h"
 #include "engine/PollThread.h"
 
@@ -26,31 +28,38 @@ class PollLoopTest : public EngineTest {
     Suspended = false;
     EngineTest::TearDown();
   }
+  // The lever moves between notches 1 and 2 in every cycle.
   void Wiggle(int cycles) {
     for (int i = 0; i < cycles; ++i) {
-      device.Axis(0, i % 2 ? 1000 : 20000);
+      device.Axis(0, ++moves % 2 ? 20000 : 1000);
       loop.Cycle();
     }
   }
 
   TPollLoop loop;
+  int moves = 0;
   int repaints = 0;
   bool visible = true;
 };
 
 TEST_F(PollLoopTest, ActiveCyclesRepaintAtMostEverySixthCycleAndOnlyWhenVisible) {
   const uint32_t start = clock.Now();
-  Wiggle(12);
-  EXPECT_EQ(clock.Now() - start, 12u * 5u);
-  EXPECT_EQ(repaints, 2);
+  std::vector<int> repaintedAt;
+  for (int cycle = 1; cycle <= 18; ++cycle) {
+    const int before = repaints;
+    Wiggle(1);
+    if (repaints != before) repaintedAt.push_back(cycle);
+  }
+  EXPECT_EQ(repaintedAt, (std::vector<int>{6, 12, 18}));
+  EXPECT_EQ(clock.Now() - start, 18u * 5u);
   visible = false;
   Wiggle(12);
-  EXPECT_EQ(repaints, 2);
+  EXPECT_EQ(repaints, 3);
   // Nothing changing: nothing to repaint.
   visible = true;
   Wiggle(1);
   for (int i = 0; i < 20; ++i) loop.Cycle();
-  EXPECT_EQ(repaints, 3);
+  EXPECT_EQ(repaints, 4);
 }
 
 TEST_F(PollLoopTest, QuietCyclesRepaintEveryTimeAndSendNothing) {

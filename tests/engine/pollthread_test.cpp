@@ -4,6 +4,7 @@
 #include <chrono>
 #include <mutex>
 #include <set>
+#include <stdexcept>
 #include <thread>
 
 #include "EngineFixture.h"
@@ -138,6 +139,97 @@ TEST_F(PollThreadTest, StartedQuietSendsNothingUntilResumed) {
   StopPolling();
   EXPECT_GE(repaints, 1);
   EXPECT_EQ(Downs(0x31), 0u);
+}
+
+TEST_F(PollThreadTest, NothingThrownByAHookEndsTheProgram) {
+  std::atomic<int> polls{0}, commands{0};
+  EngineHooks.PollDevice = [&] {
+    if (++polls % 2) throw std::runtime_error("device lost");
+  };
+  EngineHooks.SysCommand = [&](bool, int32_t, int32_t) {
+    ++commands;
+    throw std::runtime_error("mixer gone");
+  };
+  EngineHooks.Repaint = [] { throw std::runtime_error("no window"); };
+  EngineHooks.MainWindowVisible = []() -> bool { throw std::runtime_error("no window"); };
+  ProfileButtons[0].Events.Press.SysCmd = 16;
+  ProfileButtons[0].Events.Hold = Key(0x42);
+  StartPolling();
+  ASSERT_TRUE(WaitUntil([&] { return HoldDown(); }));
+  device.Button(0, 1);
+  ASSERT_TRUE(WaitUntil([&] { return realKeyboard.KeysDown().count(0x42) == 1; }));
+  EXPECT_EQ(commands, 1);
+  StopPolling();
+  EXPECT_FALSE(Running);
+  EXPECT_TRUE(realKeyboard.KeysDown().empty());
+}
+
+TEST_F(PollThreadTest, FailedStartLeavesTheEngineStopped) {
+  EngineHooks.RebuildList = [] { throw std::runtime_error("no list"); };
+  EXPECT_THROW(StartPolling(), std::runtime_error);
+  ASSERT_FALSE(Running);
+  Pause();  // returns at once: nothing runs
+  Resume();
+  StopPolling();
+  EngineHooks.RebuildList = {};
+  StartPolling();
+  EXPECT_TRUE(WaitUntil([&] { return HoldDown(); }));
+}
+
+// Resume followed quickly by Pause: Pause must not take the last pause's
+// answer for this one while the thread is about to press the held keys.
+TEST_F(PollThreadTest, PauseReturnsOnlyOnceThisRequestIsAnswered) {
+  StartPolling();
+  ASSERT_TRUE(WaitUntil([&] { return HoldDown(); }));
+  Pause();
+  for (int i = 0; i < 20; ++i) {
+    Resume();
+    std::this_thread::sleep_for(std::chrono::milliseconds(i % 4 * 10));
+    Pause();
+    const size_t quiet = realKeyboard.Count();
+    EXPECT_TRUE(realKeyboard.KeysDown().empty()) << i;
+    std::this_thread::sleep_for(std::chrono::milliseconds(35));
+    ASSERT_EQ(realKeyboard.Count(), quiet) << "keys sent while paused, round " << i;
+  }
+}
+
+TEST_F(PollThreadTest, StopAndPauseFromTheThreadItselfDoNothing) {
+  std::atomic<int> commands{0};
+  EngineHooks.SysCommand = [&](bool, int32_t, int32_t) {
+    StopPolling();
+    Pause();
+    ++commands;
+  };
+  ProfileButtons[0].Events.Press.SysCmd = 16;
+  StartPolling();
+  ASSERT_TRUE(WaitUntil([&] { return HoldDown(); }));
+  device.Button(0, 1);
+  ASSERT_TRUE(WaitUntil([&] { return commands == 1; }));
+  EXPECT_TRUE(Running);
+  StopPolling();
+  EXPECT_FALSE(Running);
+}
+
+// What the control list paints while the thread runs; ThreadSanitizer
+// reports any of these written without an atomic store.
+TEST_F(PollThreadTest, PaintedFieldsAreReadWhileTheThreadWritesThem) {
+  JoySettings.Axes[0].HangPos = hpMin;
+  ProfileButtons[0].ParkPos = ppPress;
+  StartPolling();
+  bool sawHanging = false;
+  for (int i = 0; i < 200 && !sawHanging; ++i) {
+    device.Axis(0, i % 2 ? 100 : 20000);
+    device.Button(0, i % 2);
+    device.Hat(0, i % 2 ? 9000 : -1);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    const TAxisTracker& t = AxisTrackers[0];
+    sawHanging = RtLoad(t.OutOfRange) && RtLoad(t.CurrentNumber) == 2;
+    [[maybe_unused]] volatile int painted = RtLoad(ProfileAxes[0].CurrentPos) +
+                                            RtLoad(ProfileAxes[0].Synced) + RtLoad(ProfileButtons[0].Synced) +
+                                            RtLoad(HatCurrentDir[0]) + RtLoad(ButtonLastState[0]);
+  }
+  StopPolling();
+  EXPECT_TRUE(sawHanging);
 }
 
 }  // namespace

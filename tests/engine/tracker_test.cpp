@@ -101,6 +101,30 @@ TEST_F(TrackerTest, AnalogZones) {
   EXPECT_EQ(AxisTrackers[0].Segments[0].High, 58981);
 }
 
+// A segment reaching 0 or 65535 while it is not the first or last has its
+// band clamped short of that end: the end reading must still leave it.
+TEST_F(TrackerTest, ExtremeReadingsLeaveAnInnerSegmentThatReachesTheEnd) {
+  struct TCase {
+    int32_t Neutral, Threshold, From, To, Expected;
+  } cases[] = {
+      {65535, 0, 30000, 65535, 2},    // one inner segment covers everything
+      {0, 100, 100, 65535, 2},        // the same, numbered from neutral
+      {30000, 100, 30000, 65535, 3},  // inner segment 2 ends at 65535
+      {30000, 100, 30000, 0, 1},      // and starts at 1: 0 leaves it downwards
+      {65535, 100, 30000, 0, 1},
+  };
+  for (const TCase& c : cases) {
+    TAxisSettings& s = JoySettings.Axes[0];
+    s.Type = atAnalog;
+    s.Neutral = c.Neutral;
+    s.Threshold = c.Threshold;
+    RebuildTrackers();
+    ReadAt(c.From);
+    EXPECT_EQ(ReadAt(c.To), c.Expected)
+        << c.Neutral << "/" << c.Threshold << ": " << c.From << " -> " << c.To;
+  }
+}
+
 TEST_F(TrackerTest, UnusedOrEmptyLeversAreNotEvaluated) {
   JoySettings.Axes[0].Type = atMultipos;
   RebuildTrackers();

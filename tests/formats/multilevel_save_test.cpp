@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "../TempFolder.h"
 #include "TextFixtures.h"
 #include "formats/Multilevel.h"
 
@@ -46,7 +47,8 @@ TEST(MultilevelSave, RoundTripThroughARealFile) {
   TMultilevel* keys = root.AddSection("KEYS");
   keys->AddIntVariable("Count", -3);
   keys->AddSection("")->AddVariable("\xE9", u"\u0416");
-  const std::u16string file = u"multilevel_round_\u00E9.ml";
+  const test::TempFolder folder;
+  const std::u16string file = folder.File(u"multilevel_round_\u00E9.ml");
   root.SaveToFile(file, encUtf8);
 
   TMultilevel loaded;
@@ -70,7 +72,8 @@ TEST(MultilevelSave, Utf16DocumentsReadBack) {
 }
 
 TEST(MultilevelSave, SavingReplacesAnOlderLongerFile) {
-  const std::u16string file = u"multilevel_replace.ml";
+  const test::TempFolder folder;
+  const std::u16string file = folder.File(u"multilevel_replace.ml");
   TMultilevel big;
   for (int i = 0; i < 50; ++i) big.AddIntVariable("v" + std::to_string(i), i);
   big.SaveToFile(file, encUtf8);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "TextFixtures.h"
 #include "base/Utf.h"
 
@@ -178,6 +180,36 @@ TEST(UniTextText, ReadLinesCollectsEightBitLines) {
       "a\r\n\xC3\xA9")
       ->ReadLines(lines);
   EXPECT_EQ(lines, (std::vector<std::string>{"a", "\xE9"}));
+}
+
+// A file that another program shortens while it is read: the size taken at
+// open promises more than the reads deliver.
+class ShortenedStream final : public TByteStream {
+ public:
+  explicit ShortenedStream(const std::string& bytes) : inner_(bytes.data(), bytes.size()) {}
+  size_t Read(void* buffer, size_t count) override { return inner_.Read(buffer, count); }
+  void Write(const void*, size_t) override {}
+  uint64_t Size() const override { return inner_.Size() + 1000; }
+  uint64_t Position() const override { return inner_.Position(); }
+  void Seek(uint64_t position) override { inner_.Seek(position); }
+
+ private:
+  TMemoryStream inner_;
+};
+
+TEST(UniTextRead, InputEndsAtTheFirstReadThatReturnsNothing) {
+  for (const std::string& bytes : {"a\r\nb"s,
+                                   "\xEF\xBB\xBF"
+                                   "a\r\nb"s,
+                                   "\xFF\xFE"
+                                   "a\x00\r\x00\n\x00"
+                                   "b\x00"s}) {
+    auto reader = CreateUnicodeInput(std::make_unique<ShortenedStream>(bytes));
+    std::vector<std::u16string> lines;
+    while (!reader->Eof() && lines.size() < 5) lines.push_back(reader->ReadLineU());
+    EXPECT_EQ(lines, (std::vector<std::u16string>{u"a", u"b"})) << reader->Encoding();
+    EXPECT_EQ(reader->ReadTextU(), u"");
+  }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "../TempFolder.h"
 #include "TextFixtures.h"
 
 namespace qv {
@@ -57,23 +58,32 @@ TEST(UniTextWrite, EveryEncodingReadsBackWhatWasWritten) {
   }
 }
 
-TEST(UniTextFile, WriterClosesItsFileWhenTheLastOwnerLetsGo) {
-  const std::u16string name = u"unitext_owner_\u00E9.txt";
+TEST(UniTextFile, WriterAndReaderCloseTheirFilesWhenTheLastOwnerLetsGo) {
+  const test::TempFolder folder;
+  const std::u16string name = folder.File(u"unitext_owner_\u00E9.txt");
   {
     auto writer = CreateUnicodeOutputFile(name, encUtf8, leCRLF, true);
     std::shared_ptr<TUnicodeOutput> second = writer;
     writer.reset();
     second->WriteLnU(u"kept");
+    EXPECT_TRUE(test::HeldOpen(name));
   }
-  auto reader = OpenUnicodeInput(name);
-  EXPECT_EQ(reader->Encoding(), encUtf8);
-  EXPECT_EQ(reader->Size(), 9u);
-  EXPECT_EQ(reader->ReadLineU(), u"kept");
+  EXPECT_FALSE(test::HeldOpen(name));
+  {
+    auto reader = OpenUnicodeInput(name);
+    EXPECT_EQ(reader->Encoding(), encUtf8);
+    EXPECT_EQ(reader->Size(), 9u);
+    EXPECT_EQ(reader->ReadLineU(), u"kept");
+    EXPECT_TRUE(test::HeldOpen(name));
+  }
+  EXPECT_FALSE(test::HeldOpen(name));
 }
 
 TEST(UniTextFile, MissingFileRaisesAnOpenError) {
-  EXPECT_THROW(OpenUnicodeInput(u"no_such_file.txt"), EFOpenError);
-  EXPECT_THROW(CreateUnicodeOutputFile(u"no_such_dir/x.txt", encUtf8, leCRLF, true), EFOpenError);
+  const test::TempFolder folder;
+  EXPECT_THROW(OpenUnicodeInput(folder.File(u"no_such_file.txt")), EFOpenError);
+  EXPECT_THROW(CreateUnicodeOutputFile(folder.File(u"no_such_dir/x.txt"), encUtf8, leCRLF, true),
+               EFOpenError);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
 // Small language files written beside the test program, where
-// LoadLanguageFile looks, and removed again afterwards.
+// LoadLanguageFile looks (or into a given folder), and removed again afterwards.
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -13,8 +13,8 @@ class TempLanguageFile {
  public:
   // text: the file's lines in UTF-8, LF-separated; written with a byte order
   // mark so non-ASCII texts decode as UTF-8.
-  TempLanguageFile(std::u16string name, const std::string& text)
-      : name_(std::move(name)), path_(std::filesystem::path(ProgramFolder() + name_)) {
+  TempLanguageFile(std::u16string name, const std::string& text, std::u16string folder = ProgramFolder())
+      : name_(std::move(name)), folder_(std::move(folder)), path_(std::filesystem::path(folder_ + name_)) {
     std::ofstream out(path_, std::ios::binary);
     out << "\xEF\xBB\xBF" << text;
   }
@@ -26,10 +26,11 @@ class TempLanguageFile {
   TempLanguageFile& operator=(const TempLanguageFile&) = delete;
 
   const std::u16string& name() const { return name_; }
-  std::u16string path() const { return ProgramFolder() + name_; }
+  std::u16string path() const { return folder_ + name_; }
 
  private:
   std::u16string name_;
+  std::u16string folder_;
   std::filesystem::path path_;
 };
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "formats/AnsiCodePage.h"
 #include "lang/EMultilang.h"
 #include "lang/Lang.h"
 #include "lang/Platform.h"
@@ -14,6 +15,7 @@ class LangTranslateTest : public ::testing::Test {
     LangLookup = [](std::string_view section, std::string_view key, std::u16string_view fallback) {
       if (section == "EXCEPT" && key == "exNoJoy") return std::u16string(u"No joystick found.");
       if (section == "fmMain" && key == "Empty") return std::u16string();
+      if (section == "EXCEPT" && key == WideToAnsi(u"ex\u00C9tat")) return std::u16string(u"Own text.");
       return std::u16string(fallback);
     };
   }
@@ -55,6 +57,18 @@ TEST_F(LangTranslateTest, DisplayTextIsTheTranslationOrTheBuiltInTextWithTheId) 
   // The missing-text error itself has no built-in text.
   EXPECT_EQ(DisplayText(EMultilang(u"LangTranslate: cannot translate a.b", u"")),
             u"\r(LangTranslate: cannot translate a.b)");
+}
+
+// Translators may give their own ids non-ASCII names; names are 8-bit text
+// in the ANSI code page, both where an id is looked up and in the message.
+TEST_F(LangTranslateTest, NonAsciiNamesGoThroughTheAnsiCodePage) {
+  EXPECT_EQ(DisplayText(EMultilang(u"ex\u00C9tat", u"Built in.")), u"Own text.");
+  try {
+    LangTranslate(WideToAnsi(u"fm\u00C9cran"), WideToAnsi(u"\u00E9"));
+    FAIL();
+  } catch (const EMultilang& e) {
+    EXPECT_EQ(e.message(), u"LangTranslate: cannot translate fm\u00C9cran.\u00E9");
+  }
 }
 
 TEST(Platform, ProgramFolderEndsWithASeparatorAndIsNotWin9x) {
