@@ -76,6 +76,16 @@ TEST_F(MainWindowTest, NewAnsweredCancelChangesNothingAndNoEmptiesTheProfile) {
   EXPECT_TRUE(Running.load());
 }
 
+TEST_F(MainWindowTest, ClosingWithUnsavedChangesAndCancelKeepsTheWindow) {
+  MarkModified();
+  AnswerDialogs(IDCANCEL);
+  SendMessageW(main->Handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(answered.size(), 1u);
+  EXPECT_TRUE(IsWindow(main->Handle()));
+  EXPECT_TRUE(IsWindowVisible(main->Handle()));
+  EXPECT_TRUE(Running.load());
+}
+
 TEST_F(MainWindowTest, EnterInTheListOpensAndClosesAFolder) {
   const int32_t row = RowOf([](const TTreeItem* item) { return dynamic_cast<const TAxisDirectNode*>(item); });
   ASSERT_GE(row, 0);
