@@ -93,8 +93,8 @@ bool TMainCommands::Close() {
   host_.RemoveTrayIcon();
   try {
     host_.SaveProgramSettings();
-  } catch (const Error& error) {
-    host_.ShowError(error);
+  } catch (...) {
+    host_.ShowCurrentError();
   }
   return true;
 }

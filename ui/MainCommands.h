@@ -28,7 +28,8 @@ class TMainHost {
   virtual void SaveProgramSettings() = 0;
   virtual void SetCaption(const std::u16string& caption) = 0;
   virtual void RemoveTrayIcon() = 0;
-  virtual void ShowError(const Error& error) = 0;
+  // Reports the exception being handled; called only inside a catch block.
+  virtual void ShowCurrentError() = 0;
 };
 
 class TMainCommands {

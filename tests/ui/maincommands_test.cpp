@@ -49,7 +49,13 @@ struct ScriptedHost : TMainHost {
   }
   void SetCaption(const std::u16string& text) override { caption = text; }
   void RemoveTrayIcon() override { calls.push_back("untray"); }
-  void ShowError(const Error& e) override { calls.push_back("error:" + std::string(e.what())); }
+  void ShowCurrentError() override {
+    try {
+      throw;
+    } catch (const Error& e) {
+      calls.push_back("error:" + std::string(e.what()));
+    }
+  }
   bool Dialog(std::u16string& name, const char* which) {
     EXPECT_FALSE(running);
     calls.push_back(which);

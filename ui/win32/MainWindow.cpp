@@ -84,7 +84,9 @@ TfmMain::TfmMain(const std::u16string& version, const TDeviceView& device, TMain
   DescribeMainWindow(components_, version);
   lang::RegisterLangForm(components_);
   RegisterClassOnce();
-  const int dpi = GetDeviceCaps(GetDC(nullptr), LOGPIXELSY);
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
   window_ = CreateWindowExW(0, ClassName, L"fmMain", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                             MulDiv(DesignedWidth, dpi, 96), MulDiv(DesignedHeight, dpi, 96), nullptr, nullptr,
                             GetModuleHandleW(nullptr), nullptr);
@@ -256,7 +258,7 @@ LRESULT CALLBACK TfmMain::WindowProc(HWND window, UINT message, WPARAM wParam, L
   try {
     return self->Handle(message, wParam, lParam);
   } catch (...) {
-    ShowCurrentError(window);
+    ui::ShowCurrentError(window);
     return 0;
   }
 }
@@ -268,7 +270,7 @@ LRESULT CALLBACK TfmMain::ListProc(HWND list, UINT message, WPARAM wParam, LPARA
     try {
       reinterpret_cast<TfmMain*>(self)->RowDoubleClick();
     } catch (...) {
-      ShowCurrentError(GetParent(list));
+      ui::ShowCurrentError(GetParent(list));
     }
     return 0;
   }
@@ -369,13 +371,7 @@ void TfmMain::SetCaption(const std::u16string& caption) {
   if (inTray_) tray_->Modify(caption_);
 }
 
-void TfmMain::ShowError(const Error& error) {
-  try {
-    throw error;
-  } catch (...) {
-    ShowCurrentError(window_);
-  }
-}
+void TfmMain::ShowCurrentError() { ui::ShowCurrentError(window_); }
 
 void RunMessageLoop(TfmMain& main) {
   MSG msg;

@@ -76,7 +76,7 @@ class TfmMain final : public TMainHost {
   void SaveProgramSettings() override;
   void SetCaption(const std::u16string& caption) override;
   void RemoveTrayIcon() override { RemoveTrayIcon(false); }
-  void ShowError(const Error& error) override;
+  void ShowCurrentError() override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
