@@ -151,6 +151,42 @@ TEST_F(MainWindowTest, TrayHidesRestoresAndComesBackWhenTheTaskbarDoes) {
   ui::TrayNotify = Shell_NotifyIconW;
 }
 
+// The tray menu as the window opens it, seen through a hook on the thread.
+struct PopupLog {
+  static inline std::vector<std::wstring> items;
+  static inline UINT defaultItem = 0;
+  static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && message->message == WM_INITMENUPOPUP) {
+      HMENU menu = reinterpret_cast<HMENU>(message->wParam);
+      items.clear();
+      for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t text[64] = {};
+        GetMenuStringW(menu, UINT(i), text, 64, MF_BYPOSITION);
+        items.emplace_back(text);
+      }
+      defaultItem = GetMenuDefaultItem(menu, FALSE, 0);
+      // Closes the menu once its loop runs.
+      SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        EndMenu();
+      });
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+};
+
+TEST_F(MainWindowTest, RightClickOnTheTrayIconShowsItsMenu) {
+  ASSERT_TRUE(main->HideToTray());
+  HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, &PopupLog::Hook, nullptr, GetCurrentThreadId());
+  SendMessageW(main->Handle(), ui::TrayCallbackMessage, ui::TrayIconId, WM_RBUTTONUP);
+  UnhookWindowsHookEx(hook);
+  EXPECT_EQ(PopupLog::items, (std::vector<std::wstring>{L"&Restore", L"&Open profile...", L"E&xit"}));
+  EXPECT_EQ(PopupLog::defaultItem, UINT(ui::TActionId::PopRestore));
+  EXPECT_TRUE(main->InTray());
+  main->RemoveTrayIcon(true);
+}
+
 TEST_F(MainWindowTest, AStartIntoARefusedTrayShowsTheWindow) {
   Close();
   ui::TrayNotify = [](DWORD, PNOTIFYICONDATAW) -> BOOL { return FALSE; };
