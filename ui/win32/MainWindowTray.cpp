@@ -6,7 +6,10 @@
 namespace qv::ui {
 
 void TfmMain::InitialLoadAndPlacement() {
-  if (IsIconic(window_)) ShowWindow(window_, SW_HIDE);
+  if (IsIconic(window_)) {
+    ShowWindow(window_, SW_RESTORE);
+    ShowWindow(window_, SW_HIDE);
+  }
   commands_.InitialLoad();
   RECT window{}, list{}, work{};
   GetWindowRect(window_, &window);
