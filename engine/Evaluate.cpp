@@ -70,6 +70,7 @@ bool EvaluateButton(int b, bool taps) {
     if ((v != 0) != (button.ParkPos == ppPress)) return false;
     // Entered events survive only where the button's state still says so.
     if (lastState != 0 && v == 0) LeaveState(button.Events, false);
+    button.ParkedDown = false;
     RtStore(button.Synced, true);
     RtStore(lastState, v);
     return true;
@@ -134,6 +135,8 @@ void Synchronise(TSyncMode mode) {
   for (int b = 0; b < JoyButtonCount; ++b) {
     TProfileButton& button = ProfileButtons[static_cast<size_t>(b)];
     RtStore(button.Synced, button.ParkPos == ppNone || (keep && button.Synced));
+    // A full start takes every control as it stands: nothing is parked down.
+    button.ParkedDown = button.ParkedDown && keep && !button.Synced;
   }
 }
 
@@ -166,8 +169,18 @@ void ParkAllButtons() {
       // a non-zero state lets a release of everything meanwhile let it go.
       RtStore(lastState, 1);
       RtStore(button.Synced, false);
+      button.ParkedDown = true;
       EnterState(button.Events, false);
     }
+  }
+}
+
+void ReEnterParkedButtons() {
+  for (int b = 0; b < JoyButtonCount; ++b) {
+    TProfileButton& button = ProfileButtons[static_cast<size_t>(b)];
+    if (button.Synced || !button.ParkedDown) continue;
+    RtStore(ButtonLastState[static_cast<size_t>(b)], 1);
+    EnterState(button.Events, false);
   }
 }
 

@@ -21,5 +21,8 @@ void Synchronise(TSyncMode mode);
 void ParkAxis(int32_t index);
 void ParkAllAxes();
 void ParkAllButtons();
+// After the run-time state was reset: buttons parked down enter their events
+// again, as they did when they were parked.
+void ReEnterParkedButtons();
 
 }  // namespace qv

@@ -16,7 +16,7 @@ struct TEngineHooks {
   // System command dispatcher: (up event?, command number, count).
   std::function<void(bool, int32_t, int32_t)> SysCommand;
   std::function<std::u16string(int32_t)> SysCmdName;  // command number -> name
-  std::function<std::u16string(int32_t)> VkeyName;    // virtual key -> name, empty if none
+  std::function<std::u16string(int32_t)> VkeyName;    // virtual key -> name, "VK=" + code if none
 };
 
 // Installed only while polling is stopped; the poll thread reads them.

@@ -172,6 +172,7 @@ void ReleaseEverything() {
 
 void ReEnterSilently() {
   ResetRunTimeState();
+  ReEnterParkedButtons();
   Evaluate(false);
 }
 

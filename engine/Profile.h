@@ -92,6 +92,9 @@ struct TProfileButton {
   TKeyEvents Events;
   uint8_t ParkPos = ppNone;
   bool Synced = false;
+  // Parked while released with a Press park state, its events entered: it
+  // stays so through a release of everything, which forgets the state.
+  bool ParkedDown = false;
 };
 
 struct TProfileHat {

@@ -1,6 +1,7 @@
 #include <vector>
 
 #include "EngineFixture.h"
+#include "engine/SysCmd.h"
 
 namespace qv::test {
 namespace {
@@ -204,9 +205,7 @@ TEST_F(EvaluateTest, ParkedReleaseButtonLetsGoAndWaitsForRelease) {
 // A parking command runs in the middle of a cycle; the buttons after the one
 // that carries it are judged by their readings, not by the last cycle.
 TEST_F(EvaluateTest, ParkAllButtonsJudgesTheButtonsNotYetEvaluated) {
-  EngineHooks.SysCommand = [](bool up, int32_t command, int32_t) {
-    if (!up && command == 11) ParkAllButtons();
-  };
+  EngineHooks.SysCommand = DispatchSysCmd;
   ProfileButtons[0].Events.Press.SysCmd = 11;
   TProfileButton& b = ProfileButtons[1];
   b.ParkPos = ppRelease;
@@ -325,10 +324,7 @@ namespace {
 // Parking commands can sit among the very events that parking enters or
 // leaves; a profile like that must neither recurse nor leave a key down.
 TEST_F(EvaluateTest, ParkingFromInsideTheParkedEvents) {
-  EngineHooks.SysCommand = [](bool up, int32_t command, int32_t) {
-    if (!up && command == 11) ParkAllButtons();
-    if (!up && command == 1) ParkAxis(0);
-  };
+  EngineHooks.SysCommand = DispatchSysCmd;
   TProfileButton& b = ProfileButtons[0];
   b.ParkPos = ppPress;
   b.Events.Hold.SysCmd = 11;

@@ -1,5 +1,6 @@
 // A randomised run of the poll loop on the virtual clock: random levers,
-// hats and buttons, random profiles with parking commands, pauses, resumes,
+// hats and buttons, random profiles with system commands (run by the real
+// dispatcher, the sound commands on a fake sound card), pauses, resumes,
 // stops and starts. Whatever happens, releasing everything leaves no key
 // down, and nothing but Hold keys is sent while taps are disabled.
 #include <cstdlib>
@@ -8,6 +9,8 @@
 
 #include "EngineFixture.h"
 #include "engine/PollThread.h"
+#include "engine/SysCmd.h"
+#include "sim/FakeMixer.h"
 
 namespace qv::test {
 namespace {
@@ -45,7 +48,8 @@ class ModelTest : public EngineTest {
     const int kind = Pick(0, 9);
     if (kind < 3) return a;
     if (kind == 3) {
-      a.SysCmd = Pick(1, 11);  // parking commands, the ones the engine itself acts on
+      a.SysCmd = Pick(1, scFirstKeyName + 1);  // every command, and a key name that is none
+      a.Repeat = Pick(-1, 200);
       return a;
     }
     a.Vkey = firstVk + Pick(0, 14);
@@ -146,6 +150,7 @@ class ModelTest : public EngineTest {
         checker.tapsForbidden = false;
       }
       ASSERT_EQ(checker.violations, 0) << "step or tap key with taps disabled, cycle " << i;
+      ExpectSoundInRange();
     }
     checker.tapsForbidden = true;
     loop.End();
@@ -157,19 +162,25 @@ class ModelTest : public EngineTest {
     EngineTest::SetUp();
     InstallSeams(&checker, &layout, &clock);
     device.Attach(3, 6, 1);
-    EngineHooks.SysCommand = [](bool up, int32_t command, int32_t) {
-      if (up) return;
-      if (command >= 1 && command <= 8) ParkAxis(command - 1);
-      if (command == 9 || command == 10) ParkAllAxes();
-      if (command == 9 || command == 11) ParkAllButtons();
-    };
+    mixer.Devices = {sim::FakeMixerApi::SoundCard(u"Card")};
+    StartSystemCommands(mixer);
   }
   void TearDown() override {
     PauseRequest = false;
     Suspended = false;
+    StartSystemCommands(NoMixerApi());
     EngineTest::TearDown();
   }
 
+  // Whatever the commands did, every control still holds a value it can take.
+  void ExpectSoundInRange() {
+    const sim::TFakeLine& speakers = mixer.Devices[0].Destinations[0];
+    ASSERT_LE(speakers.Volume.value_or(0), 65535u);
+    ASSERT_LE(speakers.Mute.value_or(0), 1u);
+    ASSERT_LE(mixer.Devices[0].Destinations[1].Sources[1].Volume.value_or(0), 65535u);
+  }
+
+  sim::FakeMixerApi mixer;
   sim::RecordingKeyboard recorder{&clock};
   CheckingKeyboard checker{recorder};
   std::mt19937 rng_;
