@@ -5,10 +5,12 @@
 #include "app/StartUp.h"
 #include "base/Utf.h"
 #include "engine/PollThread.h"
+#include "engine/SysCmd.h"
 #include "engine/Profile.h"
 #include "engine/Tracker.h"
 #include "lang/Platform.h"
 #include "lang/Translator.h"
+#include "mixer/win32/WinmmMixer.h"
 #include "tests/ui/win32/PngFile.h"
 #include "ui/DrawOps.h"
 
@@ -30,6 +32,7 @@ void Name(TJoyControlData& control, const char16_t* name) { control.Name = name;
 
 void MainWindowTest::SetUpTestSuite() {
   InstallSeams(&keyboard, &layout, &clock);
+  StartSystemCommands(win32::WinmmMixer());
   device.Attach(3, 12, 1);
   Name(JoyAxes[0], u"Throttle lever");
   Name(JoyAxes[1], u"Brake lever");
