@@ -30,6 +30,10 @@ function(qv_test name)
   if(ARG_LABELS)
     set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
   endif()
+  if(ARG_WINE_DESKTOP AND CMAKE_CROSSCOMPILING)
+    # A desktop stays up while anything runs on it: fail rather than wait for ever.
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+  endif()
 endfunction()
 
 # GoogleTest: the Debian packages natively; for Windows, the Debian source
