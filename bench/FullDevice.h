@@ -31,7 +31,7 @@ struct TFullDevice : sim::TStandInDevice {
         a.Position(p).Events.Hold.Modifiers = modShift;
         a.Position(p).Events.Release.Vkey = 0x43;
       }
-      Axes[k] = RestValue(3);
+      Axis(i, RestValue(3));
     }
     for (TProfileButton& b : ProfileButtons) b.Events.Hold.Vkey = 0x44;
     for (TProfileHat& h : ProfileHats)

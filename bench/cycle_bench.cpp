@@ -1,5 +1,5 @@
-// Cost of one whole active poll cycle on the largest device (the device poll
-// hook with a device that does nothing, evaluation, the repaint countdown,
+// Cost of one whole active poll cycle on the largest device (the device poll:
+// the joystick layer reading the virtual joystick; evaluation, the repaint countdown,
 // the auto-repeat tick; the sleep is the virtual clock's, so it costs
 // nothing), the keyboard records it sends, and proof that it allocates nothing.
 #include <benchmark/benchmark.h>
@@ -9,7 +9,6 @@
 #include <new>
 
 #include "FullDevice.h"
-#include "engine/Hooks.h"
 #include "engine/PollThread.h"
 #include "engine/Seams.h"
 #include "sim/Clocks.h"
@@ -50,7 +49,6 @@ TFullDevice device;
 TPollLoop Prepare() {
   InstallSeams(&keyboard, nullptr, &clock);
   device.Install();
-  EngineHooks.PollDevice = [] {};
   PauseRequest.store(false);
   Suspended.store(false);
   ResyncRequest.store(true);

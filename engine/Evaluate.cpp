@@ -115,6 +115,10 @@ void LeaveState(const TKeyEvents& events, bool taps) {
 
 bool Evaluate(bool taps) {
   ReadControls();
+  return EvaluateControls(taps);
+}
+
+bool EvaluateControls(bool taps) {
   bool changed = false;
   for (int k = 0; k < JoyAxisCount; ++k) {
     if (AxisTrackers[static_cast<size_t>(k)].Active) changed = EvaluateAxis(k, taps) || changed;

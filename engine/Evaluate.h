@@ -14,6 +14,8 @@ void LeaveState(const TKeyEvents& events, bool taps);
 // Reads, then evaluates axes, hats and buttons; true if anything changed
 // state or became synchronised.
 bool Evaluate(bool taps);
+// The same on what the last read left.
+bool EvaluateControls(bool taps);
 
 enum class TSyncMode { Full, Keep };
 void Synchronise(TSyncMode mode);

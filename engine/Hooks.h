@@ -12,7 +12,8 @@ struct TEngineHooks {
   std::function<void()> RebuildList;        // start polling: rebuild the control list
   std::function<void()> Repaint;            // poll thread: invalidate the control list
   std::function<bool()> MainWindowVisible;  // empty means not visible
-  std::function<void()> PollDevice;         // poll thread: refresh the state buffer
+  // Poll thread: refresh the state buffer; false when the device could not be read.
+  std::function<bool()> PollDevice;
   // System command dispatcher: (up event?, command number, count).
   std::function<void(bool, int32_t, int32_t)> SysCommand;
   std::function<std::u16string(int32_t)> SysCmdName;  // command number -> name

@@ -54,7 +54,7 @@ void TPollThread::WaitFor() {
 void TPollLoop::Begin() {
   Synchronise(ResyncRequest.load() ? TSyncMode::Full : TSyncMode::Keep);
   ResyncRequest.store(false);
-  if (!Suspended.load()) ReEnterSilently();
+  if (!Suspended.load()) ReEnter();
   countdown_ = RepaintCycles;
   repaintPending_ = false;
 }
@@ -69,11 +69,14 @@ void TPollLoop::Cycle() {
     ReadControls();
     RequestRepaint();
     clock.Sleep(QuietSleepMs);
-    if (!pause) ReEnterSilently();
+    if (!pause) ReEnter();
     countdown_ = RepaintCycles;
     repaintPending_ = false;
   } else {
-    if (Evaluate(true)) repaintPending_ = true;
+    // While the device is lost its held keys are up and nothing is evaluated.
+    const bool valid = ReadControls();
+    if (outage_.Follow(valid, clock.Now())) repaintPending_ = true;
+    if (!outage_.KeysReleased() && EvaluateControls(true)) repaintPending_ = true;
     if (countdown_ >= 1) {
       --countdown_;
     } else if (repaintPending_) {
@@ -83,13 +86,28 @@ void TPollLoop::Cycle() {
     }
     clock.Sleep(ActiveSleepMs);
     AutoRepeatTick();
-    if (pause) ReleaseEverything();
+    if (pause) Release();
   }
   Suspended.store(pause);
   pauseAcknowledged.store(request);
 }
 
-void TPollLoop::End() { ReleaseEverything(); }
+void TPollLoop::End() { Release(); }
+
+void TPollLoop::ReEnter() {
+  ReEnterSilently();
+  outage_.Forget();
+}
+
+void TPollLoop::Release() {
+  // Keys a lost device already let go of are not released twice.
+  if (outage_.KeysReleased()) {
+    ResetRunTimeState();
+  } else {
+    ReleaseEverything();
+  }
+  outage_.Forget();
+}
 
 void TPollThread::Execute() {
   onPollThread = true;
@@ -153,20 +171,7 @@ void Pause() {
 void Resume() { PauseRequest.store(false); }
 
 void ReleaseEverything() {
-  for (int k = 0; k < JoyAxisCount; ++k) {
-    TProfileAxis& axis = ProfileAxes[static_cast<size_t>(k)];
-    if (axis.LastPos >= 1 && axis.LastPos <= MaxPositions)
-      LeaveState(axis.Position(axis.LastPos).Events, false);
-  }
-  for (int h = 0; h < JoyHatCount; ++h) {
-    const TProfileHat& hat = ProfileHats[static_cast<size_t>(h)];
-    if (hat.LastDir >= 0 && hat.LastDir < HatDirections)
-      LeaveState(hat.Directions[static_cast<size_t>(hat.LastDir)], false);
-  }
-  for (int b = 0; b < JoyButtonCount; ++b) {
-    if (ButtonLastState[static_cast<size_t>(b)] != 0)
-      LeaveState(ProfileButtons[static_cast<size_t>(b)].Events, false);
-  }
+  ReleaseHeldKeys();
   ResetRunTimeState();
 }
 

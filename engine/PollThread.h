@@ -5,6 +5,8 @@
 #include <atomic>
 #include <thread>
 
+#include "engine/DeviceOutage.h"
+
 namespace qv {
 
 extern std::atomic<bool> Running;           // start polling sets, the thread's end clears
@@ -22,8 +24,12 @@ class TPollLoop {
   void End();    // release everything
 
  private:
+  void ReEnter();
+  void Release();
+
   int countdown_ = 0;
   bool repaintPending_ = false;
+  TDeviceOutage outage_;
 };
 
 class TPollThread {

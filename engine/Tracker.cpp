@@ -138,8 +138,8 @@ uint8_t HatDirection(int32_t raw) {
   return static_cast<uint8_t>(((static_cast<int64_t>(raw) + 2250) / 4500) % HatDirections);
 }
 
-void ReadControls() {
-  CallHook(EngineHooks.PollDevice);
+bool ReadControls() {
+  const bool valid = !EngineHooks.PollDevice || CallHook(EngineHooks.PollDevice);
   for (int k = 0; k < JoyAxisCount; ++k) {
     TAxisTracker& t = AxisTrackers[static_cast<size_t>(k)];
     if (t.Active) Follow(t, ProfileAxes[static_cast<size_t>(k)]);
@@ -150,6 +150,7 @@ void ReadControls() {
     const int32_t raw = std::atomic_ref<int32_t>(*const_cast<int32_t*>(slot)).load(std::memory_order_relaxed);
     RtStore(HatCurrentDir[static_cast<size_t>(h)], HatDirection(raw));
   }
+  return valid;
 }
 
 }  // namespace qv

@@ -6,8 +6,10 @@ namespace qv {
 
 // Recomputes every tracker and the derived fields of the profile axes and hats.
 void RebuildTrackers();
-// Polls the device, then updates trackers, CurrentPos and CurrentDir; emits nothing.
-void ReadControls();
+// Polls the device, then updates trackers, CurrentPos and CurrentDir; emits
+// nothing. False when the device could not be read (without a device poll
+// there is nothing to lose, which counts as read).
+bool ReadControls();
 // Hundredths of degrees clockwise from north (negative = centred) -> 0..7 or 255.
 uint8_t HatDirection(int32_t raw);
 

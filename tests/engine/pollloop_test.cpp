@@ -1,4 +1,5 @@
 // The poll cycle stepped by hand on the virtual clock.
+#include <set>
 #include <vector>
 
 #include "EngineFixture.h"
@@ -81,6 +82,82 @@ TEST_F(PollLoopTest, QuietCyclesRepaintEveryTimeAndSendNothing) {
   loop.Cycle();
   EXPECT_FALSE(Suspended);
   EXPECT_EQ(keyboard.Count(), 0u);  // re-entered silently: no steps for the move made while quiet
+}
+
+class LostDeviceTest : public PollLoopTest {
+ protected:
+  void SetUp() override {
+    PollLoopTest::SetUp();
+    TKeyEvents& notch2 = ProfileAxes[0].Position(2).Events;
+    notch2.Press = Key(0x31);
+    notch2.Hold = Key(0x41);
+    notch2.Release = Key(0x32);
+    ProfileButtons[0].Events.Hold = Key(0x42);
+    device.Axis(0, 20000);
+    device.Button(0, 1);
+    loop.Cycle();
+    ASSERT_EQ(keyboard.KeysDown(), (std::set<uint16_t>{0x41, 0x42}));
+    keyboard.Clear();
+  }
+  void Cycles(int n) {
+    for (int i = 0; i < n; ++i) loop.Cycle();
+  }
+  size_t Downs(uint16_t vk) const {
+    size_t n = 0;
+    for (const TKeyInput& r : keyboard.Inputs()) n += r.Vk == vk && (r.Flags & KeyFlagUp) == 0;
+    return n;
+  }
+  size_t Ups() const {
+    size_t n = 0;
+    for (const TKeyInput& r : keyboard.Inputs()) n += (r.Flags & KeyFlagUp) != 0;
+    return n;
+  }
+};
+
+TEST_F(LostDeviceTest, HeldKeysGoUpOnlyAfter500MsAndOnReturnGoDownWithoutTapsThenTheMovedLeverIsStepped) {
+  // A failure shorter than 500 ms (reads 5 ms apart) lets nothing go up;
+  // the held key's auto-repeat goes on as for any held key.
+  device.Unplug();
+  Cycles(100);
+  device.Replug();
+  Cycles(1);
+  EXPECT_EQ(Ups(), 0u);
+
+  device.Unplug();
+  Cycles(101);
+  EXPECT_TRUE(keyboard.KeysDown().empty());
+  EXPECT_EQ(Downs(0x32), 0u);  // let go of, not left: no release tap
+  EXPECT_EQ(ProfileAxes[0].LastPos, 2);
+  EXPECT_NE(ButtonLastState[0], 0);
+  // Moved while lost: nothing is sent until the device answers again.
+  device.Axis(0, 64000);
+  keyboard.Clear();
+  Cycles(50);
+  EXPECT_EQ(keyboard.Count(), 0u);
+
+  device.Replug();
+  Cycles(1);
+  EXPECT_EQ(Downs(0x41), 1u);  // notch 2's hold, pressed again before leaving notch 2
+  EXPECT_EQ(Downs(0x42), 1u);
+  EXPECT_EQ(Downs(0x31), 0u);
+  EXPECT_EQ(Downs(0x32), 1u);  // notch 2 left for real
+  EXPECT_EQ(Downs(0x26), 2u);  // two notches up, one tap each
+  EXPECT_EQ(keyboard.KeysDown(), (std::set<uint16_t>{0x42}));
+  EXPECT_EQ(ProfileAxes[0].LastPos, 4);
+}
+
+TEST_F(LostDeviceTest, APauseWhileLostReleasesNothingTwiceAndResumesFromTheReadings) {
+  device.Unplug();
+  Cycles(102);
+  keyboard.Clear();
+  PauseRequest = true;
+  Cycles(2);
+  EXPECT_EQ(keyboard.Count(), 0u);
+  device.Replug();
+  PauseRequest = false;
+  Cycles(2);
+  EXPECT_EQ(keyboard.KeysDown(), (std::set<uint16_t>{0x41, 0x42}));
+  EXPECT_EQ(Downs(0x31), 0u);
 }
 
 }  // namespace

@@ -85,9 +85,12 @@ TEST_F(PollThreadTest, StartTwiceMakesOneThread) {
   std::set<std::thread::id> pollers;
   int rebuilds = 0;
   EngineHooks.RebuildList = [&] { ++rebuilds; };
-  EngineHooks.PollDevice = [&] {
-    std::lock_guard lock(mutex);
-    pollers.insert(std::this_thread::get_id());
+  EngineHooks.PollDevice = [&, poll = EngineHooks.PollDevice] {
+    {
+      std::lock_guard lock(mutex);
+      pollers.insert(std::this_thread::get_id());
+    }
+    return poll();
   };
   StartPolling();
   StartPolling();
@@ -143,8 +146,9 @@ TEST_F(PollThreadTest, StartedQuietSendsNothingUntilResumed) {
 
 TEST_F(PollThreadTest, NothingThrownByAHookEndsTheProgram) {
   std::atomic<int> polls{0}, commands{0};
-  EngineHooks.PollDevice = [&] {
+  EngineHooks.PollDevice = [&, poll = EngineHooks.PollDevice] {
     if (++polls % 2) throw std::runtime_error("device lost");
+    return poll();
   };
   EngineHooks.SysCommand = [&](bool, int32_t, int32_t) {
     ++commands;

@@ -1,0 +1,76 @@
+#pragma once
+// The one game controller the program reads: chosen and set up once at
+// start-up, then polled by the poll thread. The engine's device lists
+// (JoyAxes, JoyButtons, JoyHats) are filled here and point into the state
+// buffer this layer owns.
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "input/JoystickApi.h"
+
+namespace qv::input {
+
+constexpr int MaxDeviceNames = 16;
+constexpr int MaxSlots = 256;
+// A device that cannot be read for this long is taken as gone until it comes
+// back; acquiring it again is tried no more often than this either.
+constexpr uint32_t LostDeviceMs = 500;
+
+class TJoystick {
+ public:
+  TJoystick() = default;
+  ~TJoystick();
+  TJoystick(const TJoystick&) = delete;
+  TJoystick& operator=(const TJoystick&) = delete;
+
+  // The "BindToJoystick" setting; empty means the first controller.
+  void SetPreferredName(std::u16string name) { preferred_ = std::move(name); }
+  // Chooses and sets up a controller through api, which must outlive the
+  // set-up until Shutdown. Raises EMultilang with the failing step's message
+  // id, after releasing whatever was set up.
+  void Initialise(JoystickApi& api);
+  // Refreshes the state buffer; true when the device state was read. On a
+  // failure every slot keeps its previous value.
+  bool Poll();
+  void Shutdown();
+
+  std::span<const std::u16string> DeviceNames() const {
+    return {names_.data(), static_cast<size_t>(nameCount_)};
+  }
+  const std::u16string& ChosenName() const { return chosen_.Name; }
+  bool BindingPending() const { return bindingPending_; }
+  bool StateValid() const { return stateValid_.load(std::memory_order_relaxed); }
+  int SlotCount() const { return slotCount_; }
+
+ private:
+  void SetUp(JoystickApi& api);
+  void ChooseDevice(JoystickApi& api);
+  void OfferDevice(const TDeviceInstance& device);
+  void AddObject(const TDeviceObject& object);
+  void ReacquireWhenDue();
+
+  JoystickApi* api_ = nullptr;
+  std::u16string preferred_;
+  std::array<std::u16string, MaxDeviceNames> names_;
+  int nameCount_ = 0;
+  TDeviceInstance chosen_;
+  bool bindingPending_ = false;
+
+  int slotCount_ = 0;
+  std::array<TGuid, MaxSlots> typeCopies_{};
+  std::array<TObjectFormat, MaxSlots> objects_{};
+  // What the poll thread reads; written only slot by slot with atomic stores.
+  std::vector<int32_t> buffer_;
+  // What the platform writes into: a failed fetch never reaches buffer_.
+  std::array<int32_t, MaxSlots> fetch_{};
+  std::atomic<bool> stateValid_{false};
+
+  bool reacquireTried_ = false;
+  uint32_t lastReacquire_ = 0;
+};
+
+}  // namespace qv::input

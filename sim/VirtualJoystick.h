@@ -1,0 +1,93 @@
+#pragma once
+// A JoystickApi without hardware: controllers read from a controller file
+// (or built in code), enumerated and read through the same steps as the real
+// platform, so the joystick layer's choices and limits apply to them. A
+// controller's timeline plays inside Poll on the engine's clock, with no
+// thread of its own: on the virtual clock a replay gives the same result
+// every run. Tests may also set values, fail a step or unplug the device.
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "engine/Seams.h"
+#include "input/JoystickApi.h"
+#include "sim/VirtualController.h"
+
+namespace qv::sim {
+
+enum class TVirtualStep {
+  Create,
+  EnumDevices,
+  CreateDevice,
+  EnumObjects,
+  SetDataFormat,
+  SetCooperativeLevel,
+  Acquire
+};
+
+class TVirtualJoystick final : public input::JoystickApi {
+ public:
+  // time: the clock the timeline runs on; null means the engine's own.
+  explicit TVirtualJoystick(std::vector<TVirtualController> controllers, Clock* time = nullptr);
+
+  bool Create() override;
+  bool EnumDevices(const std::function<void(const input::TDeviceInstance&)>& each) override;
+  bool CreateDevice(const input::TGuid& instance) override;
+  bool EnumObjects(const std::function<void(const input::TDeviceObject&)>& each) override;
+  bool SetDataFormat(const input::TDataFormat& format) override;
+  bool SetCooperativeLevel() override;
+  bool Acquire() override;
+  input::TReadResult Poll() override;
+  input::TReadResult GetDeviceState(std::span<int32_t> slots) override;
+  void ReleaseDevice() override;
+  void ReleaseAll() override;
+
+  // Any thread: the created controller's control of that kind and instance.
+  void Set(TControlKind kind, int32_t instance, int32_t value);
+  // The step fails from now on (Acquire also when acquiring again).
+  void Fail(TVirtualStep step) { failing_[static_cast<size_t>(step)] = true; }
+  // What Poll answers from now on: Lost is an unplugged device.
+  void SetReading(input::TReadResult result) { reading_.store(result); }
+  int AcquireCount() const { return acquires_.load(); }
+  // The data format as last set, with each type id copied out.
+  struct TSlot {
+    input::TGuid Type;
+    uint32_t Offset;
+    uint32_t TypeWord;
+    uint32_t Flags;
+  };
+  const std::vector<TSlot>& Format() const { return format_; }
+  uint32_t FormatFlags() const { return formatFlags_; }
+
+ private:
+  bool Failing(TVirtualStep step) const { return failing_[static_cast<size_t>(step)]; }
+  void PlayTimeline();
+  void Store(size_t control, int32_t value);
+
+  std::vector<TVirtualController> controllers_;
+  Clock* time_;
+  std::array<bool, 7> failing_{};
+  std::atomic<input::TReadResult> reading_{input::TReadResult::Ok};
+  std::atomic<int> acquires_{0};
+  bool created_ = false;
+  const TVirtualController* device_ = nullptr;
+  std::vector<int32_t> values_;   // one per control of device_
+  std::vector<int> slotControl_;  // control index per slot, -1 for none
+  std::vector<TSlot> format_;
+  uint32_t formatFlags_ = 0;
+  uint32_t dataSize_ = 0;
+  bool acquired_ = false;
+  uint32_t timelineStart_ = 0;
+  size_t nextEvent_ = 0;
+};
+
+// The environment variable that names a controller file for the program.
+constexpr char VirtualJoystickVariable[] = "QUORVEX_VIRTUAL_JOYSTICK";
+
+// The virtual joystick of the file named by QUORVEX_VIRTUAL_JOYSTICK, or null
+// when the variable is not set (the platform's joystick is used then).
+// Raises EControllerFile for a file that cannot be used.
+std::unique_ptr<TVirtualJoystick> VirtualJoystickFromEnvironment();
+
+}  // namespace qv::sim
