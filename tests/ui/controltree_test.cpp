@@ -267,6 +267,7 @@ TEST_F(ControlTree, EachRowShowsItsState) {
     view.missing = c.row == 'J';
     // Upper case stands for the pressed or opened variant of the row.
     device.Button(0, c.row == 'B');
+    ReadControls();
     c.setup();
     Find<TAxisDirectNode>(0)->Collapse();
     if (c.row == 'F' || c.row == 'p') Find<TAxisDirectNode>(0)->Expand();

@@ -4,9 +4,10 @@
 
 #include "app/StartUp.h"
 #include "base/Utf.h"
+#include "engine/Hooks.h"
 #include "engine/PollThread.h"
-#include "engine/SysCmd.h"
 #include "engine/Profile.h"
+#include "engine/SysCmd.h"
 #include "engine/Tracker.h"
 #include "lang/Platform.h"
 #include "lang/Translator.h"
@@ -18,7 +19,8 @@ namespace qv::test {
 
 std::vector<std::string> MainWindowTest::answered;
 int MainWindowTest::answer = IDCANCEL;
-sim::TStandInDevice MainWindowTest::device;
+std::unique_ptr<sim::TVirtualJoystick> MainWindowTest::api;
+input::TJoystick MainWindowTest::joystick;
 
 namespace {
 
@@ -26,22 +28,20 @@ win32::SystemClock clock;
 win32::SystemKeyboardLayout layout;
 sim::RecordingKeyboard keyboard;
 
-void Name(TJoyControlData& control, const char16_t* name) { control.Name = name; }
-
 }  // namespace
 
 void MainWindowTest::SetUpTestSuite() {
   InstallSeams(&keyboard, &layout, &clock);
   StartSystemCommands(win32::WinmmMixer());
-  device.Attach(3, 12, 1);
-  Name(JoyAxes[0], u"Throttle lever");
-  Name(JoyAxes[1], u"Brake lever");
-  Name(JoyAxes[2], u"Reverser");
-  const char16_t* buttons[] = {u"Horn",      u"Bell",       u"Sander",     u"Headlights",  u"Wipers",
-                               u"Vigilance", u"Pantograph", u"Doors left", u"Doors right", u"Emergency brake",
-                               u"Camera",    u"Pause"};
-  for (int b = 0; b < 12; ++b) Name(JoyButtons[size_t(b)], buttons[b]);
-  Name(JoyHats[0], u"View hat");
+  // The example controller, moved by the tests instead of its timeline.
+  auto controllers = sim::LoadVirtualControllers(sim::DefaultControllerFile());
+  controllers.front().Timeline.clear();
+  api = std::make_unique<sim::TVirtualJoystick>(std::move(controllers));
+  app::BringUpJoystick(joystick, *api);
+  Set(sim::TControlKind::Axis, 0, 1000);
+  Set(sim::TControlKind::Axis, 1, 64000);
+  Set(sim::TControlKind::Axis, 2, 32767);
+  Set(sim::TControlKind::Hat, 0, -1);
   const int32_t throttle[] = {1000, 13000, 26000, 39000, 52000, 64500};
   JoySettings.Axes[0].Type = atMultipos;
   JoySettings.Axes[0].Count = 6;
@@ -50,12 +50,13 @@ void MainWindowTest::SetUpTestSuite() {
   JoySettings.Axes[1].Type = atMultipos;
   JoySettings.Axes[1].Count = 4;
   for (int p = 0; p < 4; ++p) JoySettings.Axes[1].Value[size_t(p)] = brake[p];
-  device.Axis(0, 1000);
-  device.Axis(1, 64000);
-  device.Axis(2, 32767);
 }
 
-void MainWindowTest::TearDownTestSuite() { InstallSeams(nullptr, nullptr, nullptr); }
+void MainWindowTest::TearDownTestSuite() {
+  joystick.Shutdown();
+  EngineHooks = TEngineHooks{};
+  InstallSeams(nullptr, nullptr, nullptr);
+}
 
 void MainWindowTest::Open(std::u16string_view language, int showCommand) {
   ClearModified();

@@ -10,19 +10,15 @@
 #include <string>
 #include <vector>
 
+#include "app/Joystick.h"
 #include "engine/win32/WinSeams.h"
+#include "input/i_Joystick.h"
 #include "sim/RecordingKeyboard.h"
-#include "sim/StandInDevice.h"
+#include "sim/VirtualJoystick.h"
 #include "ui/ControlTree.h"
 #include "ui/win32/MainWindow.h"
 
 namespace qv::test {
-
-struct TStandInView : ui::TDeviceView {
-  std::u16string Name() const override { return u"Quorvex Virtual Train Controller"; }
-  bool ReadOk() const override { return true; }
-  bool BindingMissing() const override { return false; }
-};
 
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -46,12 +42,15 @@ class MainWindowTest : public ::testing::Test {
 
   static std::vector<std::string> answered;
   static int answer;
-  static sim::TStandInDevice device;
+  // Moves a control of the example train controller.
+  static void Set(sim::TControlKind kind, int instance, int32_t value) { api->Set(kind, instance, value); }
+  static std::unique_ptr<sim::TVirtualJoystick> api;
+  static input::TJoystick joystick;
   std::unique_ptr<ui::TfmMain> main;
 
  private:
   static void CALLBACK AnswerTimer(HWND, UINT, UINT_PTR, DWORD);
-  TStandInView view_;
+  app::TJoystickView view_{joystick};
   UINT_PTR timer_ = 0;
 };
 

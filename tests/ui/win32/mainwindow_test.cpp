@@ -31,13 +31,13 @@ TEST_F(MainWindowTest, RowsMatchTheDeviceAndTheLeverShowsLive) {
     EXPECT_EQ(size.cy, ui::IconInfo(ui::TIcon(i)).Height) << ui::IconInfo(ui::TIcon(i)).Resource;
   }
 
-  device.Axis(0, 39000);
+  Set(sim::TControlKind::Axis, 0, 39000);
   Pump(3000, [&] { return RowText(2).find("|4/6|") != std::string::npos; });
   EXPECT_EQ(RowText(2), "LIST_AXIS|Position |4/6|  Throttle lever [0]|");
   // The poll thread asked for the paint; the painter has drawn the row.
   Pump(200);
   EXPECT_GT(main->Painter().BitmapSize().cx, 0);
-  device.Axis(0, 1000);
+  Set(sim::TControlKind::Axis, 0, 1000);
 }
 
 TEST_F(MainWindowTest, CtrlSOnAnUnnamedProfileOpensTheSaveDialogAndCancelKeepsItModified) {

@@ -16,7 +16,7 @@ class Screenshots : public MainWindowTest, public ::testing::WithParamInterface<
 
 TEST_P(Screenshots, MainWindowWithTheTrainController) {
   Open(GetParam());
-  device.Axis(0, 26000);
+  Set(sim::TControlKind::Axis, 0, 26000);
   Pump(3000, [] { return ProfileAxes[0].CurrentPos == 3; });
   EXPECT_EQ(ProfileAxes[0].CurrentPos, 3);
   const int32_t row =
@@ -27,7 +27,7 @@ TEST_P(Screenshots, MainWindowWithTheTrainController) {
   const std::string name =
       std::u16string_view(GetParam()) == u"ru.lng" ? "mainwindow-ru.png" : "mainwindow-en.png";
   Screenshot(name);
-  device.Axis(0, 1000);
+  Set(sim::TControlKind::Axis, 0, 1000);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Screenshots, ::testing::Values(u"default.lng", u"ru.lng"));
