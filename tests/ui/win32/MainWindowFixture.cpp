@@ -19,6 +19,7 @@ namespace qv::test {
 
 std::vector<std::string> MainWindowTest::answered;
 int MainWindowTest::answer = IDCANCEL;
+std::u16string MainWindowTest::answerName;
 std::unique_ptr<sim::TVirtualJoystick> MainWindowTest::api;
 input::TJoystick MainWindowTest::joystick;
 
@@ -103,6 +104,11 @@ void CALLBACK MainWindowTest::AnswerTimer(HWND, UINT, UINT_PTR, DWORD) {
           wchar_t title[256] = {};
           GetWindowTextW(window, title, 256);
           answered.push_back(ToUtf8(reinterpret_cast<const char16_t*>(title)));
+          if (!answerName.empty()) {
+            // The file name box: a combo box (cmb13) or an edit (edt1), by dialog style.
+            SetDlgItemTextW(window, 1148, reinterpret_cast<const wchar_t*>(answerName.c_str()));
+            SetDlgItemTextW(window, 1152, reinterpret_cast<const wchar_t*>(answerName.c_str()));
+          }
           PostMessageW(window, WM_COMMAND, WPARAM(answer), 0);
         }
         return TRUE;
@@ -110,8 +116,9 @@ void CALLBACK MainWindowTest::AnswerTimer(HWND, UINT, UINT_PTR, DWORD) {
       0);
 }
 
-void MainWindowTest::AnswerDialogs(int button) {
+void MainWindowTest::AnswerDialogs(int button, std::u16string fileName) {
   answer = button;
+  answerName = std::move(fileName);
   answered.clear();
   if (!timer_) timer_ = SetTimer(nullptr, 0, 150, &AnswerTimer);
 }

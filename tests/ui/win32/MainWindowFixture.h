@@ -32,8 +32,9 @@ class MainWindowTest : public ::testing::Test {
   // Runs the message loop as the program does, for ms milliseconds or until done says so.
   void Pump(int ms, const std::function<bool()>& done = {});
   // Answers every message box or file dialog that opens with the button id
-  // (IDCANCEL, IDNO, ...); remembers their window classes.
-  void AnswerDialogs(int button);
+  // (IDCANCEL, IDNO, ...), a file dialog with fileName typed in first when
+  // one is given; remembers their titles.
+  void AnswerDialogs(int button, std::u16string fileName = {});
   std::string RowText(int32_t row);
   int32_t RowOf(const std::function<bool(const TTreeItem*)>& match);
   std::u16string Caption();
@@ -42,6 +43,7 @@ class MainWindowTest : public ::testing::Test {
 
   static std::vector<std::string> answered;
   static int answer;
+  static std::u16string answerName;
   // Moves a control of the example train controller.
   static void Set(sim::TControlKind kind, int instance, int32_t value) { api->Set(kind, instance, value); }
   static std::unique_ptr<sim::TVirtualJoystick> api;
