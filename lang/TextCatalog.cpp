@@ -72,6 +72,7 @@ constexpr auto kCatalog = std::to_array<CatalogEntry>({
     StartupText(kMain, "KeyMultiple", "sd"),    // key text, repeat count
     StartupText(kMain, "Caption2", "s"),        // profile file name
     StartupText(kMain, "msgUnsaved"),
+    StartupText(kMain, "ProfileFilter"),  // file dialogs: "description|pattern" pairs
 
     // Joystick settings.
     Caption(kJoy, "fmJoySettings"),
