@@ -11,19 +11,28 @@ function(qv_library name)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS} PRIVATE qv_warnings)
 endfunction()
 
-# qv_test(NAME SOURCES... [DEPS libs...] [LABELS labels...])
+# qv_test(NAME SOURCES... [DEPS libs...] [LABELS labels...] [WINE_DESKTOP])
 # One test program is one CTest test: under Wine every process start costs
 # time, so cases are not registered one by one. Each program writes its
 # GoogleTest XML report, from which ./qv sums the case counts.
 function(qv_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "WINE_DESKTOP" "" "SOURCES;DEPS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} qv_gtest_main qv_warnings)
+  # Windows with frames, a taskbar and a tray exist only on a Wine desktop.
+  set(runner ${name})
+  if(ARG_WINE_DESKTOP AND CMAKE_CROSSCOMPILING)
+    set(runner ${PROJECT_SOURCE_DIR}/cmake/wine-desktop-run $<TARGET_FILE:${name}>)
+  endif()
   add_test(NAME ${name}
-    COMMAND ${name} --gtest_output=xml:../test-results/${name}.xml
+    COMMAND ${runner} --gtest_output=xml:../test-results/${name}.xml
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
   if(ARG_LABELS)
     set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
+  endif()
+  if(ARG_WINE_DESKTOP AND CMAKE_CROSSCOMPILING)
+    # A desktop stays up while anything runs on it: fail rather than wait for ever.
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300)
   endif()
 endfunction()
 

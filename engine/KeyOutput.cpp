@@ -35,8 +35,14 @@ TKeyInput ModifierRecord(int bit, bool up) {
 
 void SendOne(const TKeyInput& record) { Seams().Keyboard->Send(std::span<const TKeyInput>(&record, 1)); }
 
+// The pauses come from a profile, which anyone may edit: within the
+// compatibility dialog's range, so that "TapPause=100000" cannot stall the
+// poll thread (and the window, which waits for it). The stored value stays
+// as read, so the profile saves back unchanged.
+constexpr int32_t MaxPauseMs = 1000;
+
 void Wait(int32_t ms) {
-  if (ms > 0) Seams().Time->Sleep(static_cast<uint32_t>(ms));
+  if (ms > 0) Seams().Time->Sleep(static_cast<uint32_t>(std::min(ms, MaxPauseMs)));
 }
 
 void Dispatch(bool up, int32_t command, int32_t count) {

@@ -29,6 +29,7 @@ class TJoystick {
 
   // The "BindToJoystick" setting; empty means the first controller.
   void SetPreferredName(std::u16string name) { preferred_ = std::move(name); }
+  const std::u16string& PreferredName() const { return preferred_; }
   // Chooses and sets up a controller through api, which must outlive the
   // set-up until Shutdown. Raises EMultilang with the failing step's message
   // id, after releasing whatever was set up.

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "base/ProgramFolder.h"
 #include "lang/Lang.h"
 #include "lang/Platform.h"
 

@@ -72,6 +72,7 @@ constexpr auto kCatalog = std::to_array<CatalogEntry>({
     StartupText(kMain, "KeyMultiple", "sd"),    // key text, repeat count
     StartupText(kMain, "Caption2", "s"),        // profile file name
     StartupText(kMain, "msgUnsaved"),
+    StartupText(kMain, "ProfileFilter"),  // file dialogs: "description|pattern" pairs
 
     // Joystick settings.
     Caption(kJoy, "fmJoySettings"),
@@ -198,6 +199,7 @@ constexpr auto kCatalog = std::to_array<CatalogEntry>({
     RuntimeText("EXCEPT", "exCantAcquire"),
     StartupText("EXCEPT", "exUnableToPass"),  // asked only by a second start, before any window exists
     RuntimeText("EXCEPT", "msgMaxPos"),
+    RuntimeText("EXCEPT", "exJoySettingsRead", "ss"),  // file name, the reader's error
 
     // System commands: the description of each, and what the release of a
     // held key does for the commands that undo themselves.

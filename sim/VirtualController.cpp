@@ -4,10 +4,10 @@
 #include <optional>
 #include <string_view>
 
+#include "base/ProgramFolder.h"
 #include "base/Utf.h"
 #include "formats/Multilevel.h"
 #include "formats/MultilevelInt.h"
-#include "lang/Platform.h"
 
 namespace qv::sim {
 namespace {
@@ -155,6 +155,6 @@ TVirtualController PlainController(std::u16string name, int axes, int buttons, i
   return c;
 }
 
-std::u16string DefaultControllerFile() { return lang::ProgramFolder() + u"virtual-train-controller.ml"; }
+std::u16string DefaultControllerFile() { return ProgramFolder() + u"virtual-train-controller.ml"; }
 
 }  // namespace qv::sim

@@ -12,6 +12,10 @@ namespace {
 constexpr std::array kCommands = {
     Command{"check", "FILE", "read a Multilevel document and print it as the program would save it",
             RunCheck},
+    Command{
+        "profile", "PROFILE [--joystick CONTROLLER_FILE] [--joy-settings QVJOY]",
+        "load a profile as the program would with that controller and print it as the program would save it",
+        RunProfile},
     Command{"lang", "check FILE | get FILE SECTION KEY",
             "check a language file against every text the program asks for, or print one text as the "
             "program shows it",

@@ -87,6 +87,15 @@ TEST_F(KeyOutputTest, ShiftPauseOnlyWithModifiers) {
   EXPECT_EQ(r[r.size() - 2].Time, start);
 }
 
+TEST_F(KeyOutputTest, PausesFromAFileWaitAtMostASecond) {
+  ShiftPause = 100000;
+  TapPause = 2147483647;
+  const uint32_t start = clock.Now();
+  Tap(Key(0x41, modShift), 1);
+  EXPECT_EQ(clock.Now(), start + 3000);
+  EXPECT_EQ(TapPause, 2147483647);
+}
+
 TEST_F(KeyOutputTest, TapPauseWaitsBeforeEveryDownAndBetweenDownAndUp) {
   TapPause = 20;
   const uint32_t start = clock.Now();

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-#include "lang/Platform.h"
+#include "base/ProgramFolder.h"
 
 namespace qv::lang::test {
 

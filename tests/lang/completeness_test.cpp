@@ -3,9 +3,9 @@
 // start-up with an error.
 #include <gtest/gtest.h>
 
+#include "base/ProgramFolder.h"
 #include "lang/LangCheck.h"
 #include "lang/LanguageDocument.h"
-#include "lang/Platform.h"
 #include "lang/TextCatalog.h"
 
 namespace qv::lang {

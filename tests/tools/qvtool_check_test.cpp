@@ -1,41 +1,12 @@
 // Runs the qvtool binary on golden inputs and compares its output and exit
 // code byte for byte.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-#include <string>
+#include "QvtoolRun.h"
 
 namespace {
 
-struct ToolRun {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
-
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-ToolRun Qvtool(const std::string& args) {
-  const std::string errFile = "qvtool_check_test.stderr";
-  std::string command = std::string(QVTOOL_PATH) + " " + args + " 2>" + errFile;
-  ToolRun run{-1, {}, {}};
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char chunk[4096];
-  for (size_t n; (n = fread(chunk, 1, sizeof chunk, pipe)) > 0;) run.out.append(chunk, n);
-  int status = pclose(pipe);
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.err = ReadAll(errFile);
-  return run;
-}
+using qv::test::Qvtool;
+using qv::test::ReadAll;
+using qv::test::ToolRun;
 
 std::string Golden(const std::string& name) { return std::string(GOLDEN_DIR) + "/" + name; }
 

@@ -10,8 +10,8 @@
 
 #include "../TempFolder.h"
 #include "../lang/LanguageFixture.h"
+#include "base/ProgramFolder.h"
 #include "base/Utf.h"
-#include "lang/Platform.h"
 #include "tools/QvToolCommands.h"
 
 namespace {
@@ -45,7 +45,7 @@ class QvtoolLang : public ::testing::Test {
 
 TEST_F(QvtoolLang, InstalledFilePassesWithOneSummaryLine) {
   // By its full name, so the test passes whatever folder it starts in.
-  const std::string installed = qv::ToUtf8(qv::lang::ProgramFolder() + u"default.lng");
+  const std::string installed = qv::ToUtf8(qv::ProgramFolder() + u"default.lng");
   const Result run = Lang({"check", installed});
   EXPECT_EQ(run.exitCode, 0) << run.out;
   EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << run.out;

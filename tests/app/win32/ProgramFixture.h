@@ -3,13 +3,15 @@
 // language file, the example joystick settings, a virtual controller and
 // profiles written by each test, and the stand-in simulator beside it.
 #include <gtest/gtest.h>
-#include <shellapi.h>
 #include <windows.h>
+// after windows.h
+#include <shellapi.h>
 
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "tests/TempFolder.h"
 #include "tests/Win32Process.h"
@@ -25,7 +27,7 @@ class ProgramTest : public ::testing::Test {
     fs::create_directories(home);
     for (const wchar_t* name : {L"quorvex.exe", L"quorvex-standin.exe", L"default.lng"})
       fs::copy_file(BesideTests(name), home / name);
-    fs::copy_file(BesideTests(L"examples\\virtual-train-controller.qvjoy"), home / "default.qvjoy");
+    fs::copy_file(BesideTests(L"virtual-train-controller.qvjoy"), home / "default.qvjoy");
     UseController(StillController(1000));
   }
   void TearDown() override {
@@ -56,7 +58,7 @@ class ProgramTest : public ::testing::Test {
   }
 
   // Starts the program with these arguments (each quoted) from its folder.
-  ChildProcess& Start(std::initializer_list<fs::path> arguments = {}, std::optional<WORD> show = std::nullopt,
+  ChildProcess& Start(const std::vector<fs::path>& arguments = {}, std::optional<WORD> show = std::nullopt,
                       const fs::path& program = {}) {
     std::wstring command = L"\"" + (program.empty() ? home / "quorvex.exe" : program).wstring() + L"\"";
     for (const auto& argument : arguments) command += L" \"" + argument.wstring() + L"\"";

@@ -1,7 +1,7 @@
 // Measures the program as a user runs it: the time from starting
 // quorvex.exe to its main window being shown, its working set while it
-// polls, and the processor time of its busiest thread (the poll thread) over
-// an idle spell.
+// polls, and the processor time of its threads over an idle spell while the
+// stand-in simulator (beside this tool) has the focus.
 //
 //   quorvex-measure.exe PROGRAM [IDLE_SECONDS]
 //
@@ -9,6 +9,7 @@
 // sets QUORVEX_VIRTUAL_JOYSTICK to a controller without a timeline, so that
 // nothing moves. Prints one line per figure.
 #include <windows.h>
+// after windows.h
 #include <psapi.h>
 #include <tlhelp32.h>
 
@@ -26,9 +27,14 @@ double Seconds(const FILETIME& time) {
   return static_cast<double>((static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime) / 1e7;
 }
 
-// Kernel + user seconds of every thread of the process, by thread id.
-std::map<DWORD, double> ThreadTimes(DWORD process) {
-  std::map<DWORD, double> times;
+struct TThreadTime {
+  double Created = 0;  // seconds since 1601
+  double Used = 0;     // kernel + user seconds
+};
+
+// The processor time of every thread of the process, by thread id.
+std::map<DWORD, TThreadTime> ThreadTimes(DWORD process) {
+  std::map<DWORD, TThreadTime> times;
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
   if (snapshot == INVALID_HANDLE_VALUE) return times;
   THREADENTRY32 entry{};
@@ -39,7 +45,7 @@ std::map<DWORD, double> ThreadTimes(DWORD process) {
     if (thread == nullptr) continue;
     FILETIME created, exited, kernel, user;
     if (GetThreadTimes(thread, &created, &exited, &kernel, &user))
-      times[entry.th32ThreadID] = Seconds(kernel) + Seconds(user);
+      times[entry.th32ThreadID] = {Seconds(created), Seconds(kernel) + Seconds(user)};
     CloseHandle(thread);
   }
   CloseHandle(snapshot);
@@ -74,12 +80,17 @@ int wmain(int argc, wchar_t** argv) {
     return 1;
   }
   std::printf("start-up to main window shown: %.0f ms\n",
-              1000.0 * static_cast<double>(shown.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart));
+              1000.0 * static_cast<double>(shown.QuadPart - start.QuadPart) /
+                  static_cast<double>(frequency.QuadPart));
 
-  // Another window takes the focus, as the simulator would: the program
-  // polls at its full rate then.
-  HWND desktop = GetShellWindow();
-  if (desktop != nullptr) SetForegroundWindow(desktop);
+  // The stand-in simulator takes the focus, as the simulator would: the
+  // program polls at its full rate then, and repaints only what changes.
+  qv::test::ChildProcess simulator(L"\"" + qv::test::BesideTests(L"quorvex-standin.exe") + L"\"");
+  HWND standIn = qv::test::WaitForWindow([] { return FindWindowW(nullptr, qv::test::StandInTitle); });
+  if (standIn == nullptr || !qv::test::WaitUntil([&] { return GetForegroundWindow() == standIn; })) {
+    std::fprintf(stderr, "the stand-in simulator did not take the focus\n");
+    return 1;
+  }
   Sleep(3000);
   HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, program.Id());
   PROCESS_MEMORY_COUNTERS memory{};
@@ -92,14 +103,28 @@ int wmain(int argc, wchar_t** argv) {
   const auto before = ThreadTimes(program.Id());
   Sleep(static_cast<DWORD>(idle) * 1000);
   const auto after = ThreadTimes(program.Id());
-  double busiest = 0;
-  for (const auto& [thread, seconds] : after) {
+  // The poll thread is the one started last: polling starts at the end of
+  // the start-up, after every window and the joystick exist.
+  DWORD newest = 0;
+  double newestCreated = 0, total = 0;
+  for (const auto& [thread, time] : after) {
     const auto earlier = before.find(thread);
-    if (earlier != before.end()) busiest = std::max(busiest, seconds - earlier->second);
+    const double used = time.Used - (earlier != before.end() ? earlier->second.Used : 0);
+    total += used;
+    if (time.Created >= newestCreated) {
+      newest = thread;
+      newestCreated = time.Created;
+    }
+    std::printf("  thread %lu: %.3f s\n", static_cast<unsigned long>(thread), used);
   }
-  std::printf("busiest thread's processor time over %d s idle: %.3f s (%zu threads)\n", idle, busiest, after.size());
+  const auto poll = after.find(newest);
+  const auto pollBefore = before.find(newest);
+  if (poll != after.end() && pollBefore != before.end())
+    std::printf("poll thread's processor time over %d s idle: %.3f s (whole process %.3f s)\n", idle,
+                poll->second.Used - pollBefore->second.Used, total);
   if (process != nullptr) CloseHandle(process);
   PostMessageW(main, WM_CLOSE, 0, 0);
   program.WaitExit(10000);
+  PostMessageW(standIn, WM_CLOSE, 0, 0);
   return 0;
 }

@@ -1,0 +1,19 @@
+#include "app/Joystick.h"
+
+#include "engine/Hooks.h"
+#include "input/win32/DirectInputJoystick.h"
+#include "sim/VirtualJoystick.h"
+
+namespace qv::app {
+
+std::unique_ptr<input::JoystickApi> ChooseJoystickApi() {
+  if (auto virtualJoystick = sim::VirtualJoystickFromEnvironment()) return virtualJoystick;
+  return std::make_unique<input::win32::TDirectInputJoystick>();
+}
+
+void BringUpJoystick(input::TJoystick& joystick, input::JoystickApi& api) {
+  joystick.Initialise(api);
+  EngineHooks.PollDevice = [&joystick] { return joystick.Poll(); };
+}
+
+}  // namespace qv::app

@@ -1,0 +1,53 @@
+#include "formats/files/ProgramSettingsFile.h"
+
+#include <exception>
+
+#include "base/ProgramFolder.h"
+#include "engine/Profile.h"
+#include "engine/Sound.h"
+#include "formats/Multilevel.h"
+#include "formats/SafeSave.h"
+#include "input/i_Joystick.h"
+
+namespace qv {
+
+const std::u16string& ProgramSettingsFileName() {
+  static const std::u16string name = ProgramFolder() + u"config.ml";
+  return name;
+}
+
+void LoadProgramSettings(input::TJoystick& joystick, const std::u16string& fileName) {
+  try {
+    TMultilevel document;
+    document.LoadFromFile(fileName);
+    PlaybackMixer().OpenByName(document.ReadString("SoundSource", u""));
+    TMixer& recording = RecordingMixer();
+    recording.OpenByName(document.ReadString("RecDevice", u""));
+    // Compared as the wide text it was saved as: a line name outside the
+    // system's code page would otherwise never match again.
+    const std::u16string line = document.ReadString("RecLine", u"");
+    RecLine = line.empty() ? TMixerLineRec{}
+                           : recording.FindSourceLineByName(recording.RecordingDestination(), line);
+    if (!RecLine) ChooseDefaultRecLine();
+    RecPercent = document.ReadInteger("RecPercent", RecPercent);
+    joystick.SetPreferredName(document.ReadString("BindToJoystick", u""));
+    if (ProfileFileName.empty()) ProfileFileName = document.ReadString("LastFile", u"");
+  } catch (const std::exception&) {
+    // The program starts with what it has; the file is written anew at the end.
+  }
+}
+
+void SaveProgramSettings(const input::TJoystick& joystick, const std::u16string& fileName) {
+  TMultilevel document;
+  document.AddVariable("SoundSource", PlaybackMixer().Name());
+  if (RecLine) {
+    document.AddVariable("RecDevice", RecordingMixer().Name());
+    document.AddVariable("RecLine", RecLine.Line.Name);
+  }
+  document.AddIntVariable("RecPercent", RecPercent);
+  if (!ProfileFileName.empty()) document.AddVariable("LastFile", ProfileFileName);
+  if (!joystick.PreferredName().empty()) document.AddVariable("BindToJoystick", joystick.PreferredName());
+  SaveDocumentSafely(document, fileName);
+}
+
+}  // namespace qv

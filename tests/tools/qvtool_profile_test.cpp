@@ -1,0 +1,114 @@
+// qvtool profile: the example profile against the example controller, with
+// and without its joystick settings, and against a smaller controller.
+#include "QvtoolRun.h"
+
+namespace {
+
+using qv::test::Qvtool;
+using qv::test::ReadAll;
+using qv::test::TempFolder;
+using qv::test::ToolRun;
+
+std::string Example(const std::string& name) { return std::string(EXAMPLE_DIR) + "/" + name; }
+std::string ExampleProfile() { return std::string(FILES_GOLDEN_DIR) + "/example.qvprof"; }
+
+std::string WriteFile(const TempFolder& folder, const std::string& name, const std::string& text) {
+  const std::string path = (folder.path() / name).string();
+  std::ofstream(path, std::ios::binary) << text;
+  return path;
+}
+
+// Lines ended by CR LF, as qvtool prints them (no byte order mark).
+std::string Lines(std::initializer_list<const char*> lines) {
+  std::string text;
+  for (const char* line : lines) (text += line) += "\r\n";
+  return text;
+}
+
+TEST(QvtoolProfile, PrintsTheProfileAsTheProgramWouldSaveItWithThatJoystick) {
+  TempFolder folder;
+  const std::string small =
+      WriteFile(folder, "small.ml", "{ MULTILEVEL\n{ CONTROLLER\nName=Small\nAxis0=Lever\n}\n}\n");
+  const std::string settings = " --joy-settings " + Example("virtual-train-controller.qvjoy");
+  // Every axis the settings read is saved, the brake lever with its key.
+  const std::string example = Lines({"{ MULTILEVEL",
+                                     "  { AXES",
+                                     "    { AXIS",
+                                     "      Index=0",
+                                     "    }",
+                                     "    { AXIS",
+                                     "      Index=1",
+                                     "      { POSITIONS",
+                                     "\t{ POSITION",
+                                     "\t  Index=2",
+                                     "\t  { PRESS",
+                                     "\t    ScanCode=30",
+                                     "\t  }",
+                                     "\t}",
+                                     "      }",
+                                     "    }",
+                                     "    { AXIS",
+                                     "      Index=2",
+                                     "    }",
+                                     "  }",
+                                     "}"});
+  struct Case {
+    std::string args;
+    std::string out;
+  };
+  const Case cases[] = {
+      {ExampleProfile() + settings, example},
+      {"--joystick " + Example("virtual-train-controller.ml") + " " + ExampleProfile() + settings, example},
+      // Without joystick settings no axis is read, so none is saved.
+      {ExampleProfile(), Lines({"{ MULTILEVEL", "}"})},
+      // A controller with axis 0 only skips the entry of axis 1.
+      {ExampleProfile() + settings + " --joystick " + small,
+       Lines({"{ MULTILEVEL", "  { AXES", "    { AXIS", "      Index=0", "    }", "  }", "}"})},
+  };
+  for (const Case& c : cases) {
+    ToolRun run = Qvtool("profile " + c.args);
+    EXPECT_EQ(run.exitCode, 0) << c.args;
+    EXPECT_EQ(run.out, c.out) << c.args;
+    EXPECT_EQ(run.err, "") << c.args;
+  }
+}
+
+TEST(QvtoolProfile, FileErrorsExitOneMissingFilesAndBadUsageTwo) {
+  TempFolder folder;
+  const std::string badProfile = WriteFile(folder, "bad.qvprof", "{ MULTILEVEL\n{ AXES\n{ AXIS\n}\n}\n}\n");
+  const std::string badSettings =
+      WriteFile(folder, "bad.qvjoy", "{ MULTILEVEL\n{ AXES\n{ AXIS\nIndex=1\nType=Analog\n}\n}\n}\n");
+  const std::string unclosed = WriteFile(folder, "unclosed.qvjoy", "{ MULTILEVEL\n");
+  const std::string missing = (folder.path() / "missing.qvprof").string();
+  struct Case {
+    std::string args;
+    int exitCode;
+    std::string err;
+  };
+  const Case cases[] = {
+      {badProfile, 1, "Multilevel application error in line 3:\nVariable Index doesn't exist.\n"},
+      {ExampleProfile() + " --joy-settings " + badSettings, 1,
+       "Multilevel application error in line 3:\nVariable Neutral doesn't exist.\n"},
+      {ExampleProfile() + " --joy-settings " + unclosed, 1,
+       "Multilevel loader error in line 3:\nInvalid format\n"},
+      {missing, 2, "qvtool: Cannot open file \"" + missing + "\"\n"},
+      {ExampleProfile() + " --joy-settings " + missing, 2, "qvtool: Cannot open file \"" + missing + "\"\n"},
+  };
+  for (const Case& c : cases) {
+    ToolRun run = Qvtool("profile " + c.args);
+    EXPECT_EQ(run.exitCode, c.exitCode) << c.args;
+    EXPECT_EQ(run.err, c.err) << c.args;
+    EXPECT_EQ(run.out, "") << c.args;
+  }
+  for (const char* args : {"profile", "profile a b", "profile a --joystick", "profile --joy-settings a",
+                           "profile a --frobnicate b"}) {
+    ToolRun run = Qvtool(args);
+    EXPECT_EQ(run.exitCode, 2) << args;
+    EXPECT_NE(run.err.find("usage: qvtool profile"), std::string::npos) << args;
+  }
+  ToolRun noController = Qvtool("profile " + ExampleProfile() + " --joystick " + missing);
+  EXPECT_EQ(noController.exitCode, 2);
+  EXPECT_NE(noController.err.find("missing.qvprof"), std::string::npos) << noController.err;
+}
+
+}  // namespace

@@ -1,0 +1,195 @@
+#include "tests/ui/win32/MainWindowFixture.h"
+
+#include <filesystem>
+
+#include "app/StartUp.h"
+#include "base/ProgramFolder.h"
+#include "base/Utf.h"
+#include "engine/Hooks.h"
+#include "engine/PollThread.h"
+#include "engine/Profile.h"
+#include "engine/SysCmd.h"
+#include "engine/Tracker.h"
+#include "lang/Translator.h"
+#include "mixer/win32/WinmmMixer.h"
+#include "tests/ui/win32/PngFile.h"
+#include "ui/DrawOps.h"
+
+namespace qv::test {
+
+std::vector<std::string> MainWindowTest::answered;
+int MainWindowTest::answer = IDCANCEL;
+std::u16string MainWindowTest::answerName;
+std::unique_ptr<sim::TVirtualJoystick> MainWindowTest::api;
+input::TJoystick MainWindowTest::joystick;
+
+namespace {
+
+win32::SystemClock clock;
+win32::SystemKeyboardLayout layout;
+sim::RecordingKeyboard keyboard;
+
+}  // namespace
+
+void MainWindowTest::SetUpTestSuite() {
+  InstallSeams(&keyboard, &layout, &clock);
+  StartSystemCommands(win32::WinmmMixer());
+  // The example controller, moved by the tests instead of its timeline.
+  auto controllers = sim::LoadVirtualControllers(sim::DefaultControllerFile());
+  controllers.front().Timeline.clear();
+  api = std::make_unique<sim::TVirtualJoystick>(std::move(controllers));
+  app::BringUpJoystick(joystick, *api);
+  Set(sim::TControlKind::Axis, 0, 1000);
+  Set(sim::TControlKind::Axis, 1, 64000);
+  Set(sim::TControlKind::Axis, 2, 32767);
+  Set(sim::TControlKind::Hat, 0, -1);
+  const int32_t throttle[] = {1000, 13000, 26000, 39000, 52000, 64500};
+  JoySettings.Axes[0].Type = atMultipos;
+  JoySettings.Axes[0].Count = 6;
+  for (int p = 0; p < 6; ++p) JoySettings.Axes[0].Value[size_t(p)] = throttle[p];
+  const int32_t brake[] = {1000, 20000, 40000, 64000};
+  JoySettings.Axes[1].Type = atMultipos;
+  JoySettings.Axes[1].Count = 4;
+  for (int p = 0; p < 4; ++p) JoySettings.Axes[1].Value[size_t(p)] = brake[p];
+}
+
+void MainWindowTest::TearDownTestSuite() {
+  joystick.Shutdown();
+  EngineHooks = TEngineHooks{};
+  InstallSeams(nullptr, nullptr, nullptr);
+}
+
+void MainWindowTest::Open(std::u16string_view language, int showCommand) {
+  ClearModified();
+  ResetProfile();
+  app::InstallLanguage(language);
+  main = std::make_unique<ui::TfmMain>(u"0.1.0", view_, ui::TMainWindowServices{});
+  app::TranslateWindows(*main);
+  main->InitialLoadAndPlacement();
+  app::ShowAndStartPolling(*main, StartShowFor(showCommand, false, u""));
+  Pump(100);
+}
+
+void MainWindowTest::Close() {
+  if (timer_) KillTimer(nullptr, timer_);
+  timer_ = 0;
+  StopPolling();
+  ClearModified();
+  main.reset();
+  lang::ResetTranslation();
+  Pump(50);
+}
+
+void MainWindowTest::Pump(int ms, const std::function<bool()>& done) {
+  const DWORD end = GetTickCount() + DWORD(ms);
+  MSG msg;
+  while (int32_t(end - GetTickCount()) > 0) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (main && TranslateAcceleratorW(main->Handle(), main->Accelerators(), &msg)) continue;
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    if (done && done()) return;
+    Sleep(10);
+  }
+}
+
+void CALLBACK MainWindowTest::AnswerTimer(HWND, UINT, UINT_PTR, DWORD) {
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM) -> BOOL {
+        wchar_t name[64] = {};
+        GetClassNameW(window, name, 64);
+        if (std::wstring(name) == L"#32770" && IsWindowVisible(window)) {
+          wchar_t title[256] = {};
+          GetWindowTextW(window, title, 256);
+          answered.push_back(ToUtf8(reinterpret_cast<const char16_t*>(title)));
+          if (!answerName.empty()) {
+            // The file name box: a combo box (cmb13) or an edit (edt1), by dialog style.
+            SetDlgItemTextW(window, 1148, reinterpret_cast<const wchar_t*>(answerName.c_str()));
+            SetDlgItemTextW(window, 1152, reinterpret_cast<const wchar_t*>(answerName.c_str()));
+          }
+          PostMessageW(window, WM_COMMAND, WPARAM(answer), 0);
+        }
+        return TRUE;
+      },
+      0);
+}
+
+void MainWindowTest::AnswerDialogs(int button, std::u16string fileName) {
+  answer = button;
+  answerName = std::move(fileName);
+  answered.clear();
+  if (!timer_) timer_ = SetTimer(nullptr, 0, 150, &AnswerTimer);
+}
+
+std::string MainWindowTest::RowText(int32_t row) {
+  ui::TRowOps ops;
+  dynamic_cast<const ui::TVisRow&>(*main->Tree().Row(row).Item).Content(ops, view_);
+  std::string text;
+  for (const ui::TDrawOp& op : ops) {
+    if (op.Kind == ui::TDrawKind::Text) text += ToUtf8(op.Text) + "|";
+    if (op.Kind == ui::TDrawKind::Icon) text += std::string(ui::IconInfo(op.Icon).Resource) + "|";
+  }
+  return text;
+}
+
+int32_t MainWindowTest::RowOf(const std::function<bool(const TTreeItem*)>& match) {
+  for (int32_t r = 0; r < main->Tree().RowCount(); ++r) {
+    if (match(main->Tree().Row(r).Item)) return r;
+  }
+  return -1;
+}
+
+std::u16string MainWindowTest::Caption() {
+  wchar_t text[256] = {};
+  GetWindowTextW(main->Handle(), text, 256);
+  return reinterpret_cast<const char16_t*>(text);
+}
+
+std::string MainWindowTest::Screenshot(const std::string& name) {
+  RedrawWindow(main->Handle(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+  RECT r{};
+  GetWindowRect(main->Handle(), &r);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = -h;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  // What the screen shows there: the frame and every child as drawn.
+  SetForegroundWindow(main->Handle());
+  Pump(200);
+  BitBlt(dc, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  const size_t width = size_t(w), height = size_t(h), stride = (width * 3 + 3) & ~size_t(3);
+  std::vector<uint8_t> rgb(width * height * 3);
+  for (size_t y = 0; y < height; ++y) {
+    const auto* row = static_cast<const uint8_t*>(bits) + y * stride;
+    for (size_t x = 0; x < width; ++x) {
+      uint8_t* px = &rgb[(y * width + x) * 3];
+      px[0] = row[x * 3 + 2];
+      px[1] = row[x * 3 + 1];
+      px[2] = row[x * 3];
+    }
+  }
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  const std::filesystem::path folder = std::filesystem::path(ProgramFolder()) / ".." / "screenshots";
+  std::filesystem::create_directories(folder);
+  const std::string path = (folder / name).string();
+  EXPECT_TRUE(WritePng(path, w, h, rgb)) << path;
+  return path;
+}
+
+}  // namespace qv::test

@@ -1,0 +1,211 @@
+// The main window under Wine: its rows, live lever display, profile
+// commands through the real boxes and dialogs, Enter in the list, the tray
+// and the start-up placement.
+#include <gtest/gtest.h>
+
+#include "engine/PollThread.h"
+#include "engine/Profile.h"
+#include "tests/ui/win32/MainWindowFixture.h"
+#include "ui/Captions.h"
+#include "ui/win32/TrayIcon.h"
+
+namespace qv::test {
+namespace {
+
+using ui::TAxisDirectNode;
+using ui::TVisAxis;
+
+TEST_F(MainWindowTest, RowsMatchTheDeviceAndTheLeverShowsLive) {
+  // Joystick, 3 headings, 3 axes with 2 position folders, a hat with its
+  // folder, 12 buttons.
+  EXPECT_EQ(main->Tree().RowCount(), 1 + 3 + 3 + 2 + 2 + 12);
+  EXPECT_EQ(SendMessageW(main->List(), LB_GETCOUNT, 0, 0), main->Tree().RowCount());
+  EXPECT_EQ(RowText(0), "LIST_BTN1|Quorvex Virtual Train Controller|");
+  EXPECT_EQ(RowText(1), "LIST_FOLDER|Axes|");
+  EXPECT_EQ(RowText(2), "LIST_AXIS|Position |1/6|  Throttle lever [0]|");
+  EXPECT_EQ(Caption(), u"Quorvex");
+  EXPECT_TRUE(main->Painter().IconsLoaded());
+  for (size_t i = 0; i < size_t(ui::TIcon::Count); ++i) {
+    const SIZE size = main->Painter().IconSize(ui::TIcon(i));
+    EXPECT_EQ(size.cx, ui::IconInfo(ui::TIcon(i)).Width) << ui::IconInfo(ui::TIcon(i)).Resource;
+    EXPECT_EQ(size.cy, ui::IconInfo(ui::TIcon(i)).Height) << ui::IconInfo(ui::TIcon(i)).Resource;
+  }
+
+  Set(sim::TControlKind::Axis, 0, 39000);
+  Pump(3000, [&] { return RowText(2).find("|4/6|") != std::string::npos; });
+  EXPECT_EQ(RowText(2), "LIST_AXIS|Position |4/6|  Throttle lever [0]|");
+  // The poll thread asked for the paint; the painter has drawn the row.
+  Pump(200);
+  EXPECT_GT(main->Painter().BitmapSize().cx, 0);
+  Set(sim::TControlKind::Axis, 0, 1000);
+}
+
+TEST_F(MainWindowTest, CtrlSOnAnUnnamedProfileOpensTheSaveDialogAndCancelKeepsItModified) {
+  MarkModified();
+  EXPECT_EQ(Caption(), u"Quorvex [*]");
+  AnswerDialogs(IDCANCEL);
+  // Ctrl held in the thread's key state, S arriving at the list.
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  PostMessageW(main->List(), WM_KEYDOWN, 'S', 0);
+  Pump(300);
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+  ASSERT_EQ(answered.size(), 1u);
+  EXPECT_EQ(Caption(), u"Quorvex [*]");
+  EXPECT_TRUE(ProfileModified());
+  EXPECT_TRUE(Running.load());
+}
+
+TEST_F(MainWindowTest, NewAnsweredCancelChangesNothingAndNoEmptiesTheProfile) {
+  ProfileButtons[0].ParkPos = ppPress;
+  MarkModified();
+  AnswerDialogs(IDCANCEL);
+  main->Execute(ui::TActionId::New);
+  EXPECT_EQ(answered, std::vector<std::string>{"Quorvex"});
+  EXPECT_EQ(ProfileButtons[0].ParkPos, ppPress);
+  EXPECT_EQ(Caption(), u"Quorvex [*]");
+  EXPECT_TRUE(Running.load());
+
+  AnswerDialogs(IDNO);
+  main->Execute(ui::TActionId::New);
+  EXPECT_EQ(ProfileButtons[0].ParkPos, ppNone);
+  EXPECT_EQ(Caption(), u"Quorvex");
+  EXPECT_TRUE(Running.load());
+}
+
+TEST_F(MainWindowTest, ClosingWithUnsavedChangesAndCancelKeepsTheWindow) {
+  MarkModified();
+  AnswerDialogs(IDCANCEL);
+  SendMessageW(main->Handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(answered.size(), 1u);
+  EXPECT_TRUE(IsWindow(main->Handle()));
+  EXPECT_TRUE(IsWindowVisible(main->Handle()));
+  EXPECT_TRUE(Running.load());
+}
+
+TEST_F(MainWindowTest, EnterInTheListOpensAndClosesAFolder) {
+  const int32_t row = RowOf([](const TTreeItem* item) { return dynamic_cast<const TAxisDirectNode*>(item); });
+  ASSERT_GE(row, 0);
+  main->Tree().SelectRow(row);
+  auto* folder = static_cast<TAxisDirectNode*>(main->Tree().Row(row).Item);
+  EXPECT_FALSE(folder->Expanded());
+  SendMessageW(main->List(), WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_TRUE(folder->Expanded());
+  EXPECT_EQ(main->Tree().SelectedRow(), row);
+  SendMessageW(main->List(), WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_FALSE(folder->Expanded());
+}
+
+struct NotifyLog {
+  static inline std::vector<DWORD> calls;
+  static inline NOTIFYICONDATAW last{};
+  static inline BOOL accept = TRUE;
+  static BOOL WINAPI Record(DWORD message, PNOTIFYICONDATAW data) {
+    calls.push_back(message);
+    last = *data;
+    return accept;
+  }
+};
+
+TEST_F(MainWindowTest, TrayHidesRestoresAndComesBackWhenTheTaskbarDoes) {
+  // The test runs on a Wine desktop, whose taskbar takes the real icon.
+  ASSERT_TRUE(main->HideToTray());
+  EXPECT_FALSE(IsWindowVisible(main->Handle()));
+  main->RemoveTrayIcon(true);
+  EXPECT_TRUE(IsWindowVisible(main->Handle()));
+
+  ui::TrayNotify = &NotifyLog::Record;
+  NotifyLog::calls.clear();
+  NotifyLog::accept = FALSE;
+  EXPECT_FALSE(main->HideToTray());
+  EXPECT_TRUE(IsWindowVisible(main->Handle()));
+
+  NotifyLog::accept = TRUE;
+  MarkModified();
+  SendMessageW(main->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_TRUE(main->InTray());
+  EXPECT_FALSE(IsWindowVisible(main->Handle()));
+  EXPECT_EQ(NotifyLog::last.cbSize, sizeof(NOTIFYICONDATAW));
+  EXPECT_EQ(NotifyLog::last.uID, 100u);
+  EXPECT_EQ(NotifyLog::last.uCallbackMessage, 1025u);
+  EXPECT_NE(NotifyLog::last.hIcon, nullptr);
+  EXPECT_STREQ(NotifyLog::last.szTip, L"Quorvex [*]");
+
+  // A caption change while in the tray changes the tip; a long one is cut.
+  ProfileFileName = std::u16string(80, u'x');
+  main->Commands().UpdateCaption();
+  EXPECT_EQ(NotifyLog::calls.back(), DWORD(NIM_MODIFY));
+  EXPECT_EQ(wcslen(NotifyLog::last.szTip), 63u);
+
+  NotifyLog::calls.clear();
+  SendMessageW(main->Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  EXPECT_EQ(NotifyLog::calls, (std::vector<DWORD>{NIM_DELETE, NIM_ADD}));
+
+  SendMessageW(main->Handle(), ui::TrayCallbackMessage, ui::TrayIconId, WM_LBUTTONDBLCLK);
+  EXPECT_FALSE(main->InTray());
+  EXPECT_TRUE(IsWindowVisible(main->Handle()));
+  EXPECT_EQ(NotifyLog::calls.back(), DWORD(NIM_DELETE));
+  ui::TrayNotify = Shell_NotifyIconW;
+}
+
+// The tray menu as the window opens it, seen through a hook on the thread.
+struct PopupLog {
+  static inline std::vector<std::wstring> items;
+  static inline UINT defaultItem = 0;
+  static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && message->message == WM_INITMENUPOPUP) {
+      HMENU menu = reinterpret_cast<HMENU>(message->wParam);
+      items.clear();
+      for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t text[64] = {};
+        GetMenuStringW(menu, UINT(i), text, 64, MF_BYPOSITION);
+        items.emplace_back(text);
+      }
+      defaultItem = GetMenuDefaultItem(menu, FALSE, 0);
+      // Closes the menu once its loop runs.
+      SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        EndMenu();
+      });
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+};
+
+TEST_F(MainWindowTest, RightClickOnTheTrayIconShowsItsMenu) {
+  ASSERT_TRUE(main->HideToTray());
+  HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, &PopupLog::Hook, nullptr, GetCurrentThreadId());
+  SendMessageW(main->Handle(), ui::TrayCallbackMessage, ui::TrayIconId, WM_RBUTTONUP);
+  UnhookWindowsHookEx(hook);
+  EXPECT_EQ(PopupLog::items, (std::vector<std::wstring>{L"&Restore", L"&Open profile...", L"E&xit"}));
+  EXPECT_EQ(PopupLog::defaultItem, UINT(ui::TActionId::PopRestore));
+  EXPECT_TRUE(main->InTray());
+  main->RemoveTrayIcon(true);
+}
+
+TEST_F(MainWindowTest, AStartIntoARefusedTrayShowsTheWindow) {
+  Close();
+  ui::TrayNotify = [](DWORD, PNOTIFYICONDATAW) -> BOOL { return FALSE; };
+  Open(u"default.lng", SW_SHOWMINIMIZED);
+  ui::TrayNotify = Shell_NotifyIconW;
+  EXPECT_TRUE(IsWindowVisible(main->Handle()));
+  EXPECT_FALSE(main->InTray());
+}
+
+TEST_F(MainWindowTest, AWindowWiderThanTheWorkAreaStartsAtItsLeftEdge) {
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  SetWindowPos(main->Handle(), nullptr, 300, 300, work.right - work.left + 200, 300, SWP_NOZORDER);
+  main->InitialLoadAndPlacement();
+  RECT placed{};
+  GetWindowRect(main->Handle(), &placed);
+  EXPECT_EQ(placed.left, work.left);
+  EXPECT_LE(placed.bottom - placed.top, work.bottom - work.top - 4);
+}
+
+}  // namespace
+}  // namespace qv::test

@@ -1,0 +1,17 @@
+#include "ui/win32/ErrorBox.h"
+
+#include <exception>
+
+#include "lang/win32/ErrorBox.h"
+
+namespace qv::ui {
+
+void ShowCurrentError(HWND owner) noexcept {
+  try {
+    lang::win32::ShowErrorBox(lang::ErrorBoxFor(std::current_exception()), owner);
+  } catch (...) {
+    // Out of memory while reporting: nothing more can be shown.
+  }
+}
+
+}  // namespace qv::ui
