@@ -25,7 +25,8 @@ void TranslateWindows(ui::TfmMain& main) {
 }
 
 void ShowAndStartPolling(ui::TfmMain& main, TStartShow show) {
-  main.ShowAtStart(show == TStartShow::Tray, show == TStartShow::Maximised ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+  main.ShowAtStart(show == TStartShow::Tray,
+                   show == TStartShow::Maximised ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
   StartPolling();
 }
 
