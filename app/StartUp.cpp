@@ -24,10 +24,9 @@ void TranslateWindows(ui::TfmMain& main) {
   main.ApplyTexts();
 }
 
-void ShowAndStartPolling(ui::TfmMain& main, bool commandLineFile, int showCommand) {
-  const bool minimised =
-      showCommand == SW_SHOWMINIMIZED || showCommand == SW_MINIMIZE || showCommand == SW_SHOWMINNOACTIVE;
-  main.ShowAtStart(minimised || (commandLineFile && !ProfileFileName.empty()), showCommand);
+void ShowAndStartPolling(ui::TfmMain& main, TStartShow show) {
+  main.ShowAtStart(show == TStartShow::Tray,
+                   show == TStartShow::Maximised ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
   StartPolling();
 }
 

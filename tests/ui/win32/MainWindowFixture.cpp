@@ -3,13 +3,13 @@
 #include <filesystem>
 
 #include "app/StartUp.h"
+#include "base/ProgramFolder.h"
 #include "base/Utf.h"
 #include "engine/Hooks.h"
 #include "engine/PollThread.h"
 #include "engine/Profile.h"
 #include "engine/SysCmd.h"
 #include "engine/Tracker.h"
-#include "lang/Platform.h"
 #include "lang/Translator.h"
 #include "mixer/win32/WinmmMixer.h"
 #include "tests/ui/win32/PngFile.h"
@@ -66,7 +66,7 @@ void MainWindowTest::Open(std::u16string_view language, int showCommand) {
   main = std::make_unique<ui::TfmMain>(u"0.1.0", view_, ui::TMainWindowServices{});
   app::TranslateWindows(*main);
   main->InitialLoadAndPlacement();
-  app::ShowAndStartPolling(*main, false, showCommand);
+  app::ShowAndStartPolling(*main, StartShowFor(showCommand, false, u""));
   Pump(100);
 }
 
@@ -185,7 +185,7 @@ std::string MainWindowTest::Screenshot(const std::string& name) {
   DeleteObject(bitmap);
   DeleteDC(dc);
   ReleaseDC(nullptr, screen);
-  const std::filesystem::path folder = std::filesystem::path(lang::ProgramFolder()) / ".." / "screenshots";
+  const std::filesystem::path folder = std::filesystem::path(ProgramFolder()) / ".." / "screenshots";
   std::filesystem::create_directories(folder);
   const std::string path = (folder / name).string();
   EXPECT_TRUE(WritePng(path, w, h, rgb)) << path;

@@ -1,0 +1,381 @@
+// quorvex.exe under Wine with real processes: a lever move reaching the
+// stand-in simulator through SendInput, the program's own window holding
+// keys back, the hand-off between two starts, the one error box, the tray
+// start and a shutdown that leaves no key down.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "tests/app/win32/ProgramFixture.h"
+
+namespace qv::test {
+namespace {
+
+using sim::TKeyLogEntry;
+
+// Axis 0 steps with A (up) and D (down); position 2 holds Shift+H and
+// releases with R; position 5 presses P and holds K.
+constexpr char LeverProfile[] = R"({ MULTILEVEL
+  { AXES
+    { AXIS
+      Index=0
+      { UP
+        Vkey=65
+        ScanCode=30
+      }
+      { DOWN
+        Vkey=68
+        ScanCode=32
+      }
+      { POSITIONS
+        { POSITION
+          Index=2
+          { HOLD
+            Vkey=72
+            ScanCode=35
+            Shift=1
+          }
+          { RELEASE
+            Vkey=82
+            ScanCode=19
+          }
+        }
+        { POSITION
+          Index=5
+          { PRESS
+            Vkey=80
+            ScanCode=25
+          }
+          { HOLD
+            Vkey=75
+            ScanCode=37
+          }
+        }
+      }
+    }
+  }
+}
+)";
+
+// The throttle's rest values in the example joystick settings.
+constexpr int Notch2 = 13000, Notch5 = 52000;
+
+TKeyLogEntry Key(bool down, uint16_t vk, uint16_t scan) { return {0, down, vk, scan, false}; }
+std::vector<TKeyLogEntry> Tap(uint16_t vk, uint16_t scan) {
+  return {Key(true, vk, scan), Key(false, vk, scan)};
+}
+
+// The keys of the log from the first that matches, times dropped.
+std::vector<TKeyLogEntry> From(std::vector<TKeyLogEntry> keys, const TKeyLogEntry& first) {
+  for (auto& key : keys) key.Time = 0;
+  for (size_t i = 0; i < keys.size(); ++i)
+    if (keys[i] == first) return {keys.begin() + static_cast<std::ptrdiff_t>(i), keys.end()};
+  return {};
+}
+bool Contains(const std::vector<TKeyLogEntry>& keys, uint16_t vk) {
+  for (const auto& key : keys)
+    if (key.Vk == vk) return true;
+  return false;
+}
+
+bool KeyDown(uint16_t vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; }
+
+class ProgramRunTest : public ProgramTest {
+ protected:
+  // The stand-in in the foreground, as the simulator would be.
+  HWND StartSimulator() {
+    StartStandIn();
+    HWND window = WaitForWindow([] { return FindWindowW(nullptr, StandInTitle); });
+    EXPECT_TRUE(window != nullptr && WaitUntil([&] { return GetForegroundWindow() == window; }));
+    return window;
+  }
+  std::vector<TKeyLogEntry> Keys() { return ReadKeyLog(home / "keys.log"); }
+};
+
+TEST_F(ProgramRunTest, LeverMoveReachesTheSimulatorInOrderAndShutdownReleasesTheHeldKey) {
+  UseController("{ CONTROLLER\n  Name=Lever\n  Axis0=Throttle lever\n  { TIMELINE\n    At=0\n    Axis0=" +
+                std::to_string(Notch2) + "\n    At=5000\n    Axis0=" + std::to_string(Notch5) + "\n  }\n}\n");
+  const auto profile = WriteFile("lever.qvprof", LeverProfile);
+  StartSimulator();
+  ChildProcess& program = Start({profile});  // a loaded profile starts in the tray
+  ASSERT_TRUE(program.Started());
+
+  const TKeyLogEntry holdUp2 = Key(false, 'H', 35);
+  std::vector<TKeyLogEntry> expected{holdUp2, Key(false, VK_SHIFT, 0x2A)};
+  for (const auto& tap : {Tap('R', 19), Tap('A', 30), Tap('A', 30), Tap('A', 30), Tap('P', 25)})
+    expected.insert(expected.end(), tap.begin(), tap.end());
+  expected.push_back(Key(true, 'K', 37));
+  std::vector<TKeyLogEntry> moved;
+  WaitUntil([&] { return (moved = From(Keys(), holdUp2)).size() >= expected.size(); }, 20000);
+  ASSERT_GE(moved.size(), expected.size());
+  moved.resize(expected.size());
+  EXPECT_EQ(moved, expected);
+
+  // K is held (and repeated); the program ends from its tray and lets it go.
+  ASSERT_TRUE(Close(program));
+  const auto keys = From(Keys(), Key(true, 'K', 37));
+  ASSERT_FALSE(keys.empty());
+  EXPECT_EQ(keys.back(), Key(false, 'K', 37));
+}
+
+TEST_F(ProgramRunTest, OwnWindowHoldsKeysBackAndFocusBackPressesThemWithoutTaps) {
+  UseController(StillController(Notch5));
+  const auto profile = WriteFile("lever.qvprof", LeverProfile);
+  WriteFile("config.ml", "{ MULTILEVEL\n  LastFile=" + profile.string() + "\n}\n");
+  ChildProcess& program = Start();
+  HWND main = WaitForMainWindow(program);
+  ASSERT_NE(main, nullptr);
+  // Shown and active: nothing may be typed into our own window.
+  EXPECT_FALSE(KeyDown('K'));
+
+  HWND simulator = StartSimulator();
+  EXPECT_TRUE(WaitUntil([] { return KeyDown('K'); }));
+  SetForegroundWindow(main);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }));
+  // The foreground changes before the program hears of it; the key goes up
+  // while it does.
+  EXPECT_TRUE(WaitUntil([] { return !KeyDown('K'); }, 2000));
+  SetForegroundWindow(simulator);
+  EXPECT_TRUE(WaitUntil([] { return KeyDown('K'); }));
+  // Held again each time, never entered anew: no press tap of position 5.
+  EXPECT_FALSE(Contains(Keys(), 'P'));
+  EXPECT_TRUE(Close(program));
+  EXPECT_FALSE(KeyDown('K'));
+}
+
+TEST_F(ProgramRunTest, InitialPositionHoldsTheLeverBackAndF9SetsItWaitingAgain) {
+  UseController("{ CONTROLLER\n  Name=Lever\n  Axis0=Throttle lever\n  { TIMELINE\n    At=0\n    Axis0=" +
+                std::to_string(Notch5) + "\n    At=4000\n    Axis0=26000\n    At=5500\n    Axis0=" +
+                std::to_string(Notch5) + "\n  }\n}\n");
+  std::string text = LeverProfile;
+  text.insert(text.find("Index=0") + 7, "\n      InitialPos=3");
+  const auto profile = WriteFile("initial.qvprof", text);
+  StartSimulator();
+  ChildProcess& program = Start({profile});
+  // Nothing while the lever stands away from 3 or passes to it; from 3 to 5
+  // it steps as usual.
+  std::vector<TKeyLogEntry> expected;
+  for (const auto& tap : {Tap('A', 30), Tap('A', 30), Tap('P', 25)})
+    expected.insert(expected.end(), tap.begin(), tap.end());
+  expected.push_back(Key(true, 'K', 37));
+  std::vector<TKeyLogEntry> keys;
+  WaitUntil([&] { return (keys = From(Keys(), Key(true, 'A', 30))).size() >= expected.size(); }, 20000);
+  EXPECT_EQ(Keys().size(), keys.size());
+  ASSERT_GE(keys.size(), expected.size());
+  keys.resize(expected.size());
+  EXPECT_EQ(keys, expected);
+
+  // F9 in the program: the lever waits for position 3 again and lets K go.
+  HWND main = MainWindow(program);
+  ASSERT_NE(main, nullptr);
+  PostMessageW(main, WM_KEYDOWN, VK_F9, 0);
+  EXPECT_TRUE(WaitUntil([] { return !KeyDown('K'); }));
+  const size_t count = Keys().size();
+  Sleep(1000);
+  EXPECT_EQ(Keys().size(), count);
+  EXPECT_TRUE(Close(program));
+}
+
+// The texts of a message box: its caption and the words of its statics.
+struct TBox {
+  std::wstring Caption;
+  std::wstring Text;
+};
+TBox BoxTexts(HWND box) {
+  TBox texts{WindowText(box), L""};
+  EnumChildWindows(
+      box,
+      [](HWND child, LPARAM param) -> BOOL {
+        wchar_t name[32] = {};
+        GetClassNameW(child, name, 32);
+        if (std::wstring(name) == L"Static") reinterpret_cast<TBox*>(param)->Text += WindowText(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&texts));
+  return texts;
+}
+HWND WaitForBox(const ChildProcess& process) {
+  return WaitForWindow([&] {
+    HWND box = FindProcessWindow(process.Id(), L"#32770");
+    return box != nullptr && IsWindowVisible(box) ? box : nullptr;
+  });
+}
+int CountBoxes(const ChildProcess& process) {
+  const auto boxes = ProcessWindows(process.Id(), L"#32770");
+  return static_cast<int>(
+      std::count_if(boxes.begin(), boxes.end(), [](HWND box) { return IsWindowVisible(box); }));
+}
+
+const std::wstring ErrorCaption = std::wstring(L"Quorvex v. ") + L"" QV_EXPECTED_VERSION;
+
+TEST_F(ProgramTest, StartFailuresEndInExactlyOneBox) {
+  const struct {
+    const char* what;
+    bool virtualController;
+    bool languageFile;
+    std::wstring caption;
+    std::wstring textStart;
+  } cases[] = {
+      // Wine's own DirectInput, and no controller attached to this machine.
+      {"no joystick", false, true, ErrorCaption, L"No attached joysticks found."},
+      {"no language file", true, false, ErrorCaption, L"Quorvex cannot start:"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (!c.virtualController) SetEnvironmentVariableW(L"QUORVEX_VIRTUAL_JOYSTICK", nullptr);
+    if (!c.languageFile) fs::rename(home / "default.lng", home / "default.lng.off");
+    ChildProcess& program = Start();
+    HWND box = WaitForBox(program);
+    ASSERT_NE(box, nullptr);
+    Sleep(500);  // a second box would be up by now
+    EXPECT_EQ(CountBoxes(program), 1);
+    const TBox texts = BoxTexts(box);
+    EXPECT_EQ(texts.Caption, c.caption);
+    EXPECT_EQ(texts.Text.substr(0, c.textStart.size()), c.textStart);
+    EXPECT_EQ(MainWindow(program), nullptr);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(program.WaitExit(10000));
+    if (!c.languageFile) fs::rename(home / "default.lng.off", home / "default.lng");
+    UseController(StillController(1000));
+  }
+}
+
+TEST_F(ProgramTest, LoadedProfileAndMinimisedStartsGoToTheTray) {
+  const auto profile = WriteFile("lever.qvprof", LeverProfile);
+  const struct {
+    const char* what;
+    std::vector<fs::path> arguments;
+    std::optional<WORD> show;
+  } cases[] = {
+      {"profile on the command line", {profile}, std::nullopt},
+      {"minimised", {}, SW_SHOWMINNOACTIVE},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ChildProcess& program = Start(c.arguments, c.show);
+    HWND main = WaitForWindow([&] {
+      HWND window = MainWindow(program);
+      return window != nullptr && HasTrayIcon(window) ? window : nullptr;
+    });
+    ASSERT_NE(main, nullptr);
+    EXPECT_FALSE(IsWindowVisible(main));
+    EXPECT_TRUE(Close(program));
+  }
+}
+
+class HandOffTest : public ProgramTest {
+ protected:
+  // The first copy, shown and polling.
+  HWND StartFirst() {
+    first = &Start();
+    HWND main = WaitForMainWindow(*first);
+    // Polling starts right after the window is shown; the trap answers then.
+    WaitUntil([&] { return SendMessageW(Trap(), 1026, 0, 0) != 0; });
+    return main;
+  }
+  HWND Trap() const {
+    return FindWindowW(
+        nullptr, ((home / "quorvex.exe").wstring() + L".{C7613CA5-5B83-49E3-8B24-3E9439E578F0}").c_str());
+  }
+  static bool Names(HWND main, const std::wstring& file) {
+    return WindowText(main).find(file) != std::wstring::npos;
+  }
+  ChildProcess* first = nullptr;
+};
+
+TEST_F(HandOffTest, OnlyOneExistingProfileGoesToTheRunningCopy) {
+  const auto profile = WriteFile("lever.qvprof", LeverProfile);
+  const auto other = WriteFile("other.qvprof", LeverProfile);
+  HWND main = StartFirst();
+  ASSERT_NE(main, nullptr);
+  ASSERT_NE(Trap(), nullptr);
+
+  ChildProcess& second = Start({profile});
+  ASSERT_TRUE(second.WaitExit(10000));
+  EXPECT_EQ(MainWindow(second), nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return Names(main, L"lever.qvprof"); })) << WindowText(main);
+
+  // Each of these runs as a copy of its own and leaves the first alone.
+  fs::create_directories(folder.path() / "copy");
+  for (const char* name : {"quorvex.exe", "default.lng", "default.qvjoy"})
+    fs::copy_file(home / name, folder.path() / "copy" / name);
+  const struct {
+    const char* what;
+    std::vector<fs::path> arguments;
+    fs::path program;
+  } cases[] = {
+      {"missing file", {home / "missing.qvprof"}, {}},
+      {"two arguments", {profile, other}, {}},
+      {"copy in another folder", {other}, folder.path() / "copy" / "quorvex.exe"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ChildProcess& copy = Start(c.arguments, std::nullopt, c.program);
+    EXPECT_NE(WaitForMainWindow(copy, false), nullptr);
+    EXPECT_FALSE(copy.WaitExit(0));
+    EXPECT_TRUE(Close(copy));
+    EXPECT_FALSE(Names(main, L"other.qvprof"));
+  }
+  EXPECT_TRUE(Close(*first));
+}
+
+TEST_F(HandOffTest, PayloadOutOfBoundsChangesNothing) {
+  const auto profile = WriteFile("lever.qvprof", LeverProfile);
+  HWND main = StartFirst();
+  ASSERT_NE(main, nullptr);
+  const std::wstring caption = WindowText(main);
+  const std::wstring path = profile.wstring();
+  std::vector<wchar_t> unterminated(4096, L'a');
+  std::copy(path.begin(), path.end(), unterminated.begin());
+  const DWORD sizes[] = {static_cast<DWORD>(path.size() * 2), static_cast<DWORD>(unterminated.size() * 2)};
+  for (const DWORD bytes : sizes) {
+    COPYDATASTRUCT copy{0, bytes, unterminated.data()};
+    SendMessageW(Trap(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy));
+    EXPECT_EQ(WindowText(main), caption) << bytes;
+  }
+  // The same path with its zero does arrive.
+  COPYDATASTRUCT copy{0, static_cast<DWORD>((path.size() + 1) * 2), const_cast<wchar_t*>(path.c_str())};
+  SendMessageW(Trap(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy));
+  EXPECT_TRUE(Names(main, L"lever.qvprof"));
+  EXPECT_TRUE(Close(*first));
+}
+
+TEST_F(HandOffTest, BusyCopyLetsTheUserChooseASecondOne) {
+  const auto profile = WriteFile("lever.qvprof", LeverProfile);
+  HWND main = StartFirst();
+  ASSERT_NE(main, nullptr);
+  // The open dialog stops polling in the first copy.
+  PostMessageW(main, WM_COMMAND, 101, 0);
+  HWND dialog = WaitForBox(*first);
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return SendMessageW(Trap(), 1026, 0, 0) == 0; }));
+
+  for (const int answer : {IDNO, IDYES}) {
+    SCOPED_TRACE(answer == IDNO ? "no" : "yes");
+    ChildProcess& second = Start({profile});
+    HWND box = WaitForBox(second);
+    ASSERT_NE(box, nullptr);
+    const TBox texts = BoxTexts(box);
+    EXPECT_EQ(texts.Caption, L"Quorvex");
+    EXPECT_EQ(texts.Text.substr(0, 26), L"The running Quorvex cannot");
+    PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(answer), 0);
+    if (answer == IDNO) {
+      EXPECT_TRUE(second.WaitExit(10000));
+      EXPECT_EQ(MainWindow(second), nullptr);
+    } else {
+      // A second copy that loaded the profile itself, in the tray.
+      HWND copy = WaitForMainWindow(second, false);
+      ASSERT_NE(copy, nullptr);
+      EXPECT_TRUE(WaitUntil([&] { return Names(copy, L"lever.qvprof"); }));
+      EXPECT_TRUE(Close(second));
+    }
+  }
+  PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_FALSE(Names(main, L"lever.qvprof"));
+  EXPECT_TRUE(Close(*first));
+}
+
+}  // namespace
+}  // namespace qv::test
