@@ -75,6 +75,10 @@ void TTreeListNode::Toggle() {
   }
 }
 
+void TTreeListNode::Exchange(int32_t first, int32_t second) {
+  std::swap(children_.at(size_t(first)), children_.at(size_t(second)));
+}
+
 bool TTreeListNode::ChildrenVisible() const {
   // The root is never a row, so its own flag does not count.
   for (const TTreeListNode* n = this; n->parent_; n = n->parent_) {
@@ -131,6 +135,55 @@ void TTreeList::RebuildKeepingPosition(int32_t select) {
   const int32_t top = list_ ? list_->TopRow() : 0;
   Rebuild();
   Reposition(top, select);
+}
+
+void TTreeList::InsertEmptyRows(int32_t row, int32_t count) {
+  VirtualList& list = CheckList();
+  if (count <= 0) return;
+  row = std::clamp(row, 0, rowCount_);
+  const int32_t old = rowCount_;
+  SetRowCount(old + count);
+  std::move_backward(rows_.begin() + row, rows_.begin() + old, rows_.begin() + old + count);
+  std::fill(rows_.begin() + row, rows_.begin() + row + count, TTreeVisualRow{});
+  for (int32_t r = row; r < rowCount_; ++r) rows_[size_t(r)].Row = r;
+  list.SetItemCount(rowCount_);
+}
+
+bool TTreeList::MoveSelected(int32_t step) {
+  VirtualList& list = CheckList();
+  std::vector<TTreeItem*> selected;
+  for (int32_t r = 0; r < rowCount_; ++r) {
+    if (list.IsSelected(r)) selected.push_back(rows_[size_t(r)].Item);
+  }
+  const auto isSelected = [&](const TTreeItem* item) {
+    return std::find(selected.begin(), selected.end(), item) != selected.end();
+  };
+  // Moving up walks from the top so a block of selected siblings moves as a
+  // whole; moving down walks from the bottom for the same reason.
+  bool moved = false;
+  for (size_t k = 0; k < selected.size(); ++k) {
+    TTreeItem* item = selected[step < 0 ? k : selected.size() - 1 - k];
+    const TTreeVisualRow& row = rows_[size_t(IndexOf(item))];
+    TTreeListNode& parent = *row.Parent;
+    const int32_t index = parent.IndexOf(item), neighbour = index + step;
+    TTreeItem* other = parent.Items(neighbour);
+    if (!other || isSelected(other)) continue;
+    parent.Exchange(index, neighbour);
+    moved = true;
+  }
+  if (!moved) return false;
+  const int32_t top = list.TopRow();
+  Rebuild();
+  if (Locked()) return true;
+  list.SetTopRow(top);
+  if (list.MultiSelect()) {
+    list.ClearSelection();
+    for (const TTreeItem* item : selected) list.SetSelected(IndexOf(item), true);
+  } else {
+    list.SetSelectedIndex(IndexOf(selected.front()));
+  }
+  Changed();
+  return true;
 }
 
 void TTreeList::Reposition(int32_t top, int32_t select) {

@@ -60,6 +60,8 @@ class TTreeListNode : public TTreeItem {
   // This node is expanded and so is every ancestor below the root.
   bool ChildrenVisible() const;
   void ClearChildren() { children_.clear(); }
+  // Swaps two children in place; the caller rebuilds.
+  void Exchange(int32_t first, int32_t second);
 
  private:
   TTreeList& tree_;
@@ -109,6 +111,14 @@ class TTreeList {
   bool HasList() const { return list_ != nullptr; }
   // Rebuilds, puts the list back at its scroll position and selects row.
   void RebuildKeepingPosition(int32_t select);
+  // Makes room for count rows at row for a caller that fills their records
+  // itself before the next rebuild; later records move down.
+  void InsertEmptyRows(int32_t row, int32_t count);
+  // Swap each selected item with its unselected neighbour among the same
+  // parent's children, keep those items selected and rebuild; false when
+  // nothing could move.
+  bool MoveSelectedUp() { return MoveSelected(-1); }
+  bool MoveSelectedDown() { return MoveSelected(+1); }
 
   std::function<void()> OnChange;
 
@@ -120,6 +130,7 @@ class TTreeList {
  private:
   void SetRowCount(int32_t count);
   void Reposition(int32_t top, int32_t select);
+  bool MoveSelected(int32_t step);
 
   TTreeListNode root_;
   VirtualList* list_ = nullptr;

@@ -158,6 +158,59 @@ TEST_F(SmallTree, SelectRowClampsToTheLastRow) {
   EXPECT_EQ(tree.SelectedItem(), nullptr);
 }
 
+TEST_F(SmallTree, EmptyRowsNeedAListAndPushLaterRowsDown) {
+  TTreeList detached;
+  EXPECT_THROW(detached.InsertEmptyRows(0, 1), Error);
+  tree.InsertEmptyRows(1, 2);
+  EXPECT_EQ(list.ItemCount(), 4);
+  EXPECT_EQ(tree.Row(1).Item, nullptr);
+  EXPECT_EQ(NameOf(tree.Row(3).Item), "B");
+  EXPECT_EQ(tree.Row(3).Row, 3);
+}
+
+// Moves among the children of one parent: A(a1, a2), B, C with A expanded.
+TEST(TreeListMoves, SelectedSiblingsSwapWithUnselectedNeighboursAndStaySelected) {
+  struct Case {
+    bool up;
+    std::vector<std::string> select;
+    bool moved;
+    std::vector<std::string> order;  // the rows afterwards
+  };
+  const Case cases[] = {
+      {true, {"B"}, true, {"B", "A", "a1", "a2", "C"}},
+      {true, {"a2"}, true, {"A", "a2", "a1", "B", "C"}},
+      {true, {"a1"}, false, {"A", "a1", "a2", "B", "C"}},  // never out of its parent
+      {true, {"B", "C"}, true, {"B", "C", "A", "a1", "a2"}},
+      {true, {"A", "B"}, false, {"A", "a1", "a2", "B", "C"}},
+      {false, {"A", "C"}, true, {"B", "A", "a1", "a2", "C"}},
+      {false, {"A", "B"}, true, {"C", "A", "a1", "a2", "B"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.select) + (c.up ? " up" : " down"));
+    TTreeList tree;
+    test::FakeList list(true);
+    Node& a = tree.Root().CreateLastChild<Node>("A");
+    for (const char* name : {"a1", "a2"}) a.Create<Leaf>(-1, name);
+    for (const char* name : {"B", "C"}) tree.Root().Create<Leaf>(-1, name);
+    tree.AttachList(&list);
+    a.Expand();
+    list.ClearSelection();  // expanding selected A
+    const auto rowNamed = [&](const std::string& name) {
+      for (int32_t r = 0; r < tree.RowCount(); ++r) {
+        if (NameOf(tree.Row(r).Item) == name) return r;
+      }
+      return -1;
+    };
+    for (const std::string& name : c.select) list.SetSelected(rowNamed(name), true);
+    EXPECT_EQ(c.up ? tree.MoveSelectedUp() : tree.MoveSelectedDown(), c.moved);
+    std::vector<std::string> order;
+    for (int32_t r = 0; r < tree.RowCount(); ++r) order.push_back(NameOf(tree.Row(r).Item));
+    EXPECT_EQ(order, c.order);
+    for (const std::string& name : c.select) EXPECT_TRUE(list.IsSelected(rowNamed(name))) << name;
+    EXPECT_EQ(list.SelectedCount(), c.select.size());
+  }
+}
+
 std::vector<std::string> Walk(TTreeListNode& start, TIterFilter filter, bool backwards) {
   std::vector<std::string> out;
   auto it = start.GetIterator(filter, backwards);
