@@ -10,6 +10,8 @@
 #include "engine/Profile.h"
 #include "engine/SysCmd.h"
 #include "engine/Tracker.h"
+#include "formats/files/JoySettingsFile.h"
+#include "formats/files/ProfileFile.h"
 #include "lang/Translator.h"
 #include "mixer/win32/WinmmMixer.h"
 #include "tests/ui/win32/PngFile.h"
@@ -43,14 +45,9 @@ void MainWindowTest::SetUpTestSuite() {
   Set(sim::TControlKind::Axis, 1, 64000);
   Set(sim::TControlKind::Axis, 2, 32767);
   Set(sim::TControlKind::Hat, 0, -1);
-  const int32_t throttle[] = {1000, 13000, 26000, 39000, 52000, 64500};
-  JoySettings.Axes[0].Type = atMultipos;
-  JoySettings.Axes[0].Count = 6;
-  for (int p = 0; p < 6; ++p) JoySettings.Axes[0].Value[size_t(p)] = throttle[p];
-  const int32_t brake[] = {1000, 20000, 40000, 64000};
-  JoySettings.Axes[1].Type = atMultipos;
-  JoySettings.Axes[1].Count = 4;
-  for (int p = 0; p < 4; ++p) JoySettings.Axes[1].Value[size_t(p)] = brake[p];
+  // The joystick settings shipped for the example controller: its levers' notches.
+  ASSERT_EQ(ToUtf8(LoadJoySettings(ProgramFolder() + u"virtual-train-controller.qvjoy")), "");
+  ASSERT_EQ(JoySettings.Axes[0].Type, atMultipos);
 }
 
 void MainWindowTest::TearDownTestSuite() {
@@ -59,15 +56,27 @@ void MainWindowTest::TearDownTestSuite() {
   InstallSeams(nullptr, nullptr, nullptr);
 }
 
-void MainWindowTest::Open(std::u16string_view language, int showCommand) {
+void MainWindowTest::Open(std::u16string_view language, int showCommand, std::u16string lastFile) {
   ClearModified();
   ResetProfile();
+  ProfileFileName = std::move(lastFile);
   app::InstallLanguage(language);
-  main = std::make_unique<ui::TfmMain>(u"0.1.0", view_, ui::TMainWindowServices{});
+  main = std::make_unique<ui::TfmMain>(u"0.1.0", view_, Services());
   app::TranslateWindows(*main);
   main->InitialLoadAndPlacement();
   app::ShowAndStartPolling(*main, StartShowFor(showCommand, false, u""));
   Pump(100);
+}
+
+ui::TMainWindowServices MainWindowTest::Services() {
+  ui::TMainWindowServices services;
+  services.LoadProfile = qv::LoadProfile;
+  services.SaveProfile = qv::SaveProfile;
+  return services;
+}
+
+std::u16string MainWindowTest::ExampleProfile() {
+  return ProgramFolder() + u"virtual-train-controller.qvprof";
 }
 
 void MainWindowTest::Close() {

@@ -27,7 +27,9 @@ class MainWindowTest : public ::testing::Test {
   void SetUp() override { Open(u"default.lng"); }
   void TearDown() override { Close(); }
 
-  void Open(std::u16string_view language, int showCommand = SW_SHOWNORMAL);
+  // Brings the window up as the program starts, loading lastFile as the
+  // program settings' last profile when one is named.
+  void Open(std::u16string_view language, int showCommand = SW_SHOWNORMAL, std::u16string lastFile = {});
   void Close();
   // Runs the message loop as the program does, for ms milliseconds or until done says so.
   void Pump(int ms, const std::function<bool()>& done = {});
@@ -40,6 +42,8 @@ class MainWindowTest : public ::testing::Test {
   std::u16string Caption();
   // The window with its frame, as a PNG under the build folder's screenshots.
   std::string Screenshot(const std::string& name);
+  // The example profile for the train controller, shipped beside the program.
+  static std::u16string ExampleProfile();
 
   static std::vector<std::string> answered;
   static int answer;
@@ -51,6 +55,7 @@ class MainWindowTest : public ::testing::Test {
   std::unique_ptr<ui::TfmMain> main;
 
  private:
+  static ui::TMainWindowServices Services();
   static void CALLBACK AnswerTimer(HWND, UINT, UINT_PTR, DWORD);
   app::TJoystickView view_{joystick};
   UINT_PTR timer_ = 0;

@@ -3,8 +3,13 @@
 // and the start-up placement.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
+#include "base/Utf.h"
 #include "engine/PollThread.h"
 #include "engine/Profile.h"
+#include "tests/TempFolder.h"
 #include "tests/ui/win32/MainWindowFixture.h"
 #include "ui/Captions.h"
 #include "ui/win32/TrayIcon.h"
@@ -16,13 +21,13 @@ using ui::TAxisDirectNode;
 using ui::TVisAxis;
 
 TEST_F(MainWindowTest, RowsMatchTheDeviceAndTheLeverShowsLive) {
-  // Joystick, 3 headings, 3 axes with 2 position folders, a hat with its
-  // folder, 12 buttons.
-  EXPECT_EQ(main->Tree().RowCount(), 1 + 3 + 3 + 2 + 2 + 12);
+  // Joystick, 3 headings, 3 levers each with its position folder, a hat
+  // with its folder, 12 buttons.
+  EXPECT_EQ(main->Tree().RowCount(), 1 + 3 + 3 + 3 + 2 + 12);
   EXPECT_EQ(SendMessageW(main->List(), LB_GETCOUNT, 0, 0), main->Tree().RowCount());
   EXPECT_EQ(RowText(0), "LIST_BTN1|Quorvex Virtual Train Controller|");
   EXPECT_EQ(RowText(1), "LIST_FOLDER|Axes|");
-  EXPECT_EQ(RowText(2), "LIST_AXIS|Position |1/6|  Throttle lever [0]|");
+  EXPECT_EQ(RowText(2), "LIST_AXIS|Position |1/6|  Throttle [0]|");
   EXPECT_EQ(Caption(), u"Quorvex");
   EXPECT_TRUE(main->Painter().IconsLoaded());
   for (size_t i = 0; i < size_t(ui::TIcon::Count); ++i) {
@@ -33,7 +38,7 @@ TEST_F(MainWindowTest, RowsMatchTheDeviceAndTheLeverShowsLive) {
 
   Set(sim::TControlKind::Axis, 0, 39000);
   Pump(3000, [&] { return RowText(2).find("|4/6|") != std::string::npos; });
-  EXPECT_EQ(RowText(2), "LIST_AXIS|Position |4/6|  Throttle lever [0]|");
+  EXPECT_EQ(RowText(2), "LIST_AXIS|Position |4/6|  Throttle [0]|");
   // The poll thread asked for the paint; the painter has drawn the row.
   Pump(200);
   EXPECT_GT(main->Painter().BitmapSize().cx, 0);
@@ -57,6 +62,42 @@ TEST_F(MainWindowTest, CtrlSOnAnUnnamedProfileOpensTheSaveDialogAndCancelKeepsIt
   EXPECT_EQ(Caption(), u"Quorvex [*]");
   EXPECT_TRUE(ProfileModified());
   EXPECT_TRUE(Running.load());
+}
+
+TEST_F(MainWindowTest, SaveAsThenLoadThroughTheFileDialogsBringsTheProfileBack) {
+  Close();
+  Open(u"default.lng", SW_SHOWNORMAL, ExampleProfile());
+  ASSERT_EQ(ProfileAxes[1].InitialPos, 4);
+  TempFolder folder;
+  const std::u16string file = folder.File(u"round trip.qvprof");
+  AnswerDialogs(IDOK, file);
+  main->Execute(ui::TActionId::SaveAs);
+  EXPECT_TRUE(std::filesystem::exists(folder.path() / "round trip.qvprof"));
+  EXPECT_EQ(Caption(), u"Quorvex - round trip.qvprof");
+
+  main->Execute(ui::TActionId::New);  // saved, so nothing to ask
+  EXPECT_EQ(ProfileAxes[1].InitialPos, 0);
+  main->Execute(ui::TActionId::Load);
+  EXPECT_EQ(answered.size(), 2u);  // the two file dialogs
+  EXPECT_EQ(ProfileAxes[1].InitialPos, 4);
+  EXPECT_EQ(ProfileFileName, file);
+  EXPECT_EQ(Caption(), u"Quorvex - round trip.qvprof");
+  EXPECT_TRUE(Running.load());
+}
+
+TEST_F(MainWindowTest, AMissingOrBrokenLastFileStartsUnnamedWithoutABox) {
+  TempFolder folder;
+  std::ofstream(folder.path() / "broken.qvprof") << "{ MULTILEVEL\n  { AXES\n";
+  for (const std::u16string& last : {folder.File(u"missing.qvprof"), folder.File(u"broken.qvprof")}) {
+    SCOPED_TRACE(ToUtf8(last));
+    Close();
+    AnswerDialogs(IDOK);
+    Open(u"default.lng", SW_SHOWNORMAL, last);
+    EXPECT_TRUE(answered.empty());
+    EXPECT_EQ(Caption(), u"Quorvex");
+    EXPECT_FALSE(ProfileModified());
+    EXPECT_TRUE(Running.load());
+  }
 }
 
 TEST_F(MainWindowTest, NewAnsweredCancelChangesNothingAndNoEmptiesTheProfile) {

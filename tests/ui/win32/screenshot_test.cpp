@@ -15,7 +15,8 @@ class Screenshots : public MainWindowTest, public ::testing::WithParamInterface<
 };
 
 TEST_P(Screenshots, MainWindowWithTheTrainController) {
-  Open(GetParam());
+  Open(GetParam(), SW_SHOWNORMAL, ExampleProfile());
+  ASSERT_EQ(ProfileFileName, ExampleProfile());
   Set(sim::TControlKind::Axis, 0, 26000);
   Pump(3000, [] { return ProfileAxes[0].CurrentPos == 3; });
   EXPECT_EQ(ProfileAxes[0].CurrentPos, 3);
