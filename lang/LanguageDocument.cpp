@@ -1,6 +1,7 @@
 #include "lang/LanguageDocument.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -72,7 +73,9 @@ void LoadLanguageDocument(TMultilevel& document, const std::u16string& path, boo
 
 void LoadLanguageFile(std::u16string_view name) {
   auto fresh = std::make_unique<TMultilevel>();
-  LoadLanguageDocument(*fresh, ProgramFolder() + std::u16string(name), IsWin9xPlatform());
+  const std::u16string path(name);
+  const bool full = std::filesystem::path(path).is_absolute();
+  LoadLanguageDocument(*fresh, full ? path : ProgramFolder() + path, IsWin9xPlatform());
   Document() = std::move(fresh);
 }
 

@@ -14,8 +14,10 @@ namespace qv::lang {
 // The process-wide language document, empty until LoadLanguageFile.
 TMultilevel& LanguageDocument();
 
-// Reads the program's folder + name into LanguageDocument(), replacing what
-// it held, and rewrites its texts for this platform.
+// Reads the language file into LanguageDocument(), replacing what it held,
+// and rewrites its texts for this platform. A bare name is looked for in the
+// program's folder, where the language files are installed; a full path is
+// read as it is.
 void LoadLanguageFile(std::u16string_view name);
 
 // Loads a file into a fresh document and rewrites its texts; win9x decides

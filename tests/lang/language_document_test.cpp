@@ -35,7 +35,7 @@ constexpr char kBasic[] =
 
 TEST_F(LanguageFileTest, LookupFallsBackToCommonExceptForBangSections) {
   TempLanguageFile file(u"lang_test_basic.lng", kBasic);
-  LoadLanguageFile(file.name());
+  LoadLanguageFile(file.path());
   EXPECT_EQ(LangTranslate("fmMain", "Shared"), u"main text");
   EXPECT_EQ(LangTranslate("fmMain", "OnlyCommon"), u"from common");
   EXPECT_EQ(LangTranslate("", "msgTitle"), u"Title %s");
@@ -47,7 +47,7 @@ TEST_F(LanguageFileTest, LookupFallsBackToCommonExceptForBangSections) {
 
 TEST_F(LanguageFileTest, FirstOfTwoSectionsWinsAndKeysAreCaseSensitive) {
   TempLanguageFile file(u"lang_test_dup.lng", kBasic);
-  LoadLanguageFile(file.name());
+  LoadLanguageFile(file.path());
   // The second "fmMain" is never read: its key is not found, not even via COMMON.
   EXPECT_THROW(LangTranslate("fmMain", "Second"), EMultilang);
   // "msgtitle" in fmMain does not serve "msgTitle"; COMMON's does.
@@ -93,7 +93,7 @@ TEST_F(LanguageFileTest, AsciiSectionOnWin9xLaterSubSectionWinsAndCrWinsOverBoth
 
 TEST_F(LanguageFileTest, RequiredVariablesAndTheEmptyCr) {
   TempLanguageFile noCr(u"lang_test_nocr.lng", "{ MULTILEVEL\n{ COMMON\n  a=1\n}\n}\n");
-  EXPECT_THROW(LoadLanguageFile(noCr.name()), EMultilevelReqNoVariable);
+  EXPECT_THROW(LoadLanguageFile(noCr.path()), EMultilevelReqNoVariable);
   // A broken "ASCII" matters only where the section is used.
   TempLanguageFile noOut(u"lang_test_noout.lng",
                          "{ MULTILEVEL\nCR=|\n{ ASCII\n  { 1\n    In=a\n  }\n}\n{ S\n  v=a|\n}\n}\n");
@@ -111,7 +111,7 @@ TEST_F(LanguageFileTest, RequiredVariablesAndTheEmptyCr) {
 
 TEST_F(LanguageFileTest, MissingFileRaisesAndKeepsThePreviousDocument) {
   TempLanguageFile file(u"lang_test_keep.lng", kBasic);
-  LoadLanguageFile(file.name());
+  LoadLanguageFile(file.path());
   EXPECT_THROW(LoadLanguageFile(u"lang_test_does_not_exist.lng"), Error);
   EXPECT_EQ(LangTranslate("!SYS", "Mute"), u"Mute sound");
 }
@@ -124,7 +124,7 @@ TEST_F(LanguageFileTest, StartUpTranslatesThenPrunesSectionsWithoutKeep) {
                         "{ fmAbout\n  _Keep=1\n  fmAbout=About\n}\n"
                         "{ fmEmptyKeep\n  _Keep=\n  k=v\n}\n"
                         "}\n");
-  LoadLanguageFile(file.name());
+  LoadLanguageFile(file.path());
   RegisterStandardTranslators();
   TComponent form;
   form.name = "fmWin";
