@@ -2,33 +2,15 @@
 
 #include <exception>
 
+#include "base/win32/HiddenWindow.h"
 #include "lang/win32/ErrorBox.h"
 
 namespace qv::ui::win32 {
-namespace {
 
-constexpr wchar_t ClassName[] = L"TfmTrap";
-
-ATOM RegisterOnce(HINSTANCE instance, WNDPROC proc) {
-  static const ATOM atom = [instance, proc] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = instance;
-    wc.lpszClassName = ClassName;
-    return RegisterClassExW(&wc);
-  }();
-  return atom;
-}
-
-}  // namespace
-
-TfmTrap::TfmTrap(TTrapHost& host, const std::u16string& title) : host_(host) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  if (RegisterOnce(instance, Proc) == 0) return;
-  handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, ClassName, reinterpret_cast<const wchar_t*>(title.c_str()),
-                            WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, this);
-}
+TfmTrap::TfmTrap(TTrapHost& host, const std::u16string& title)
+    : host_(host),
+      handle_(qv::win32::CreateHiddenWindow(L"TfmTrap", Proc, reinterpret_cast<const wchar_t*>(title.c_str()),
+                                            this)) {}
 
 TfmTrap::~TfmTrap() {
   if (handle_ != nullptr) DestroyWindow(handle_);
