@@ -284,7 +284,9 @@ class HandOffTest : public ProgramTest {
     WaitUntil([&] { return SendMessageW(Trap(), 1026, 0, 0) != 0; });
   }
   void TearDown() override {
-    if (first != nullptr) EXPECT_TRUE(Close(*first));
+    if (first != nullptr) {
+      EXPECT_TRUE(Close(*first));
+    }
     ProgramTest::TearDown();
   }
   HWND Trap() const {
