@@ -1,3 +1,4 @@
+#include <tuple>
 #include <vector>
 
 #include "EngineFixture.h"
@@ -29,25 +30,63 @@ class EvaluateTest : public EngineTest {
   }
 };
 
-TEST_F(EvaluateTest, UserIndexTwoToFiveStepsThreeTimesPlusResyncLast) {
-  // Positions 1..4 stand for notches 1, 2, 4, 5 of the simulator's lever.
-  TProfileAxis& a = ProfileAxes[0];
-  a.Position(3).UserIndex = 4;
-  a.Position(4).UserIndex = 5;
-  a.ResyncLast = 2;
-  a.ResyncFirst = 1;
-  device.Axis(0, 20000);
-  StartEngine();
-  keyboard.Clear();
-  MoveTo(64000);
-  EXPECT_EQ(Count(VkUp, false), 5u);
-  EXPECT_EQ(Count(VkUp, true), 5u);
-  keyboard.Clear();
-  MoveTo(40000);  // 5 -> 4: one step, no resync (not the lowest)
-  EXPECT_EQ(Count(VkDown, false), 1u);
-  keyboard.Clear();
-  MoveTo(1000);  // 4 -> 1 and the lowest: 3 + ResyncFirst
-  EXPECT_EQ(Count(VkDown, false), 4u);
+// How many step keys each move sends: the distance in user indexes plus the
+// resync taps at either end, every count from the file bounded where it is
+// used and kept as read.
+TEST_F(EvaluateTest, StepCountsFollowUserIndexesAndResyncWithinBounds) {
+  struct Move {
+    int32_t To;
+    size_t Ups, Downs;
+  };
+  struct Case {
+    const char* name;
+    void (*setup)(TProfileAxis&);
+    int32_t from;
+    std::vector<Move> moves;
+  };
+  const Case cases[] = {
+      // Positions 1..4 stand for notches 1, 2, 4, 5 of the simulator's lever;
+      // 5 -> 4 is no end, 4 -> 1 the lowest: 3 + ResyncFirst.
+      {"user indexes with resync",
+       [](TProfileAxis& a) {
+         a.Position(3).UserIndex = 4, a.Position(4).UserIndex = 5, a.ResyncLast = 2, a.ResyncFirst = 1;
+       },
+       20000,
+       {{64000, 5, 0}, {40000, 0, 1}, {1000, 0, 4}}},
+      // A table built without a reset numbers its positions as a reset does.
+      {"fresh table", [](TProfileAxis& a) { a = TProfileAxis{}, a.Up = Key(VkUp); }, 1000, {{64000, 3, 0}}},
+      {"huge counts capped",
+       [](TProfileAxis& a) {
+         a.Position(1).UserIndex = -2147483647 - 1, a.Position(2).UserIndex = 2147483647;
+         a.ResyncLast = a.Up.Repeat = 2147483647;
+       },
+       1000,
+       {{20000, static_cast<size_t>(MaxTapCount), 0}}},
+      {"negative counts: no resync, a repeat of one",
+       [](TProfileAxis& a) { a.ResyncFirst = -5, a.Up.Repeat = -3; },
+       1000,
+       {{20000, 1, 0}, {1000, 0, 0}}},
+      {"same user index", [](TProfileAxis& a) { a.Position(2).UserIndex = 1; }, 1000, {{20000, 0, 0}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SetUp();
+    TProfileAxis& a = ProfileAxes[0];
+    c.setup(a);
+    const int32_t first = a.ResyncFirst, last = a.ResyncLast, repeat = a.Up.Repeat;
+    device.Axis(0, c.from);
+    StartEngine();
+    for (const Move& m : c.moves) {
+      keyboard.Clear();
+      MoveTo(m.To);
+      EXPECT_EQ(Count(VkUp, false), m.Ups) << m.To;
+      EXPECT_EQ(Count(VkDown, false), m.Downs) << m.To;
+      EXPECT_TRUE(keyboard.KeysDown().empty());
+    }
+    EXPECT_EQ(a.ResyncFirst, first);
+    EXPECT_EQ(a.ResyncLast, last);
+    EXPECT_EQ(a.Up.Repeat, repeat);
+  }
 }
 
 TEST_F(EvaluateTest, JumpLeavesOnceStepsSummedAndEntersOnce) {
@@ -104,13 +143,10 @@ TEST_F(EvaluateTest, AxisWithInitialPosWaitsForItsLever) {
   EXPECT_TRUE(a.Synced);
   Synchronise(TSyncMode::Full);
   EXPECT_FALSE(a.Synced);
-}
-
-TEST_F(EvaluateTest, InitialPosOutsideTheRangeMeansNone) {
-  ProfileAxes[0].InitialPos = 5;
-  device.Axis(0, 1000);
-  StartEngine();
-  EXPECT_TRUE(ProfileAxes[0].Synced);
+  // An InitialPos beyond the lever's positions means none.
+  a.InitialPos = 5;
+  Synchronise(TSyncMode::Full);
+  EXPECT_TRUE(a.Synced);
 }
 
 TEST_F(EvaluateTest, ParkAxisLeavesItsEventsAndWaits) {
@@ -239,60 +275,11 @@ TEST_F(EvaluateTest, ParkAllButtonsJudgesTheButtonsNotYetEvaluated) {
   EXPECT_TRUE(keyboard.KeysDown().empty());
 }
 
-// A table built without a reset numbers its positions as a reset does.
-TEST_F(EvaluateTest, FreshProfileTableStepsByPositionNumbers) {
-  ProfileAxes[0] = TProfileAxis{};
-  ProfileAxes[0].Up = Key(VkUp);
-  device.Axis(0, 1000);
-  StartEngine();
-  MoveTo(64000);
-  EXPECT_EQ(Count(VkUp, false), 3u);
-}
-
-TEST_F(EvaluateTest, HugeStepCountsAreCappedAndNegativeOnesSendNothing) {
-  TProfileAxis& a = ProfileAxes[0];
-  a.Position(1).UserIndex = -2147483647 - 1;
-  a.Position(2).UserIndex = 2147483647;
-  a.ResyncLast = 2147483647;
-  a.Up.Repeat = 2147483647;
-  device.Axis(0, 1000);
-  StartEngine();
-  MoveTo(20000);
-  EXPECT_EQ(Count(VkUp, false), static_cast<size_t>(MaxTapCount));
-  // The values stay as read.
-  EXPECT_EQ(a.ResyncLast, 2147483647);
-  EXPECT_EQ(a.Up.Repeat, 2147483647);
-}
-
-TEST_F(EvaluateTest, NegativeCountsSendNothing) {
-  TProfileAxis& a = ProfileAxes[0];
-  a.ResyncFirst = -5;
-  a.Up.Repeat = -3;  // counts as 1
-  device.Axis(0, 1000);
-  StartEngine();
-  MoveTo(20000);
-  EXPECT_EQ(Count(VkUp, false), 1u);
-  MoveTo(1000);
-  EXPECT_EQ(Count(VkDown, false), 0u);
-}
-
-TEST_F(EvaluateTest, SameUserIndexSendsNoSteps) {
-  ProfileAxes[0].Position(2).UserIndex = 1;
-  device.Axis(0, 1000);
-  StartEngine();
-  MoveTo(20000);
-  EXPECT_EQ(keyboard.Count(), 0u);
-}
-
 TEST_F(EvaluateTest, SystemCommandsGoToTheDispatcher) {
-  struct TCall {
-    bool Up;
-    int32_t Command;
-    int32_t Count;
-  };
-  std::vector<TCall> calls;
+  using Call = std::tuple<bool, int32_t, int32_t>;  // up, command, count
+  std::vector<Call> calls;
   EngineHooks.SysCommand = [&](bool up, int32_t command, int32_t count) {
-    calls.push_back({up, command, count});
+    calls.emplace_back(up, command, count);
   };
   TKeyEvents& e = ProfileButtons[0].Events;
   e.Press.SysCmd = 19;
@@ -304,22 +291,10 @@ TEST_F(EvaluateTest, SystemCommandsGoToTheDispatcher) {
   Evaluate(true);
   device.Button(0, 0);
   Evaluate(true);
-  ASSERT_EQ(calls.size(), 3u);
-  EXPECT_FALSE(calls[0].Up);
-  EXPECT_EQ(calls[0].Command, 19);
-  EXPECT_EQ(calls[0].Count, 5);
-  EXPECT_EQ(calls[1].Command, 15);
-  EXPECT_FALSE(calls[1].Up);
-  EXPECT_TRUE(calls[2].Up);
+  EXPECT_EQ(calls, (std::vector<Call>{{false, 19, 5}, {false, 15, 1}, {true, 15, 1}}));
   EXPECT_EQ(keyboard.Count(), 0u);
   EXPECT_EQ(AutoRepeatKey().Vkey, 0);
 }
-
-}  // namespace
-}  // namespace qv::test
-
-namespace qv::test {
-namespace {
 
 // Parking commands can sit among the very events that parking enters or
 // leaves; a profile like that must neither recurse nor leave a key down.

@@ -74,82 +74,70 @@ TEST_F(KeyOutputTest, HoldWithRepeatFiveSendsOneKeyDown) {
   EXPECT_EQ(keyboard.Inputs(), (std::vector<TKeyInput>{Down(0x41, 0x1E)}));
 }
 
-TEST_F(KeyOutputTest, ShiftPauseOnlyWithModifiers) {
-  ShiftPause = 50;
-  const uint32_t start = clock.Now();
-  Tap(Key(0x41), 1);
-  EXPECT_EQ(clock.Now(), start);
-  EXPECT_EQ(clock.SleepCount(), 0);
-  Tap(Key(0x41, modAlt), 1);
-  EXPECT_EQ(clock.Now(), start + 50);
-  const std::vector<sim::TRecorded> r = keyboard.Records();
-  EXPECT_EQ(r.back().Time, start + 50);  // Alt goes up after the pause
-  EXPECT_EQ(r[r.size() - 2].Time, start);
-}
-
-TEST_F(KeyOutputTest, PausesFromAFileWaitAtMostASecond) {
-  ShiftPause = 100000;
-  TapPause = 2147483647;
-  const uint32_t start = clock.Now();
-  Tap(Key(0x41, modShift), 1);
-  EXPECT_EQ(clock.Now(), start + 3000);
-  EXPECT_EQ(TapPause, 2147483647);
-}
-
-TEST_F(KeyOutputTest, TapPauseWaitsBeforeEveryDownAndBetweenDownAndUp) {
-  TapPause = 20;
-  const uint32_t start = clock.Now();
-  Tap(Key(0x41), 3);
-  const std::vector<sim::TRecorded> r = keyboard.Records();
-  ASSERT_EQ(r.size(), 6u);
-  for (size_t i = 0; i < 6; ++i) {
-    EXPECT_EQ(r[i].Time, start + 20 * (i + 1)) << i;
-    EXPECT_EQ((r[i].Input.Flags & KeyFlagUp) != 0, i % 2 == 1);
+// When each record of a tap goes out: ShiftPause only before modifiers go
+// up, TapPause before every down and between down and up, and pauses from a
+// file bounded to a second while the values stay as read.
+TEST_F(KeyOutputTest, PausesFallWhereTheyBelongAndAreBounded) {
+  struct Case {
+    const char* name;
+    int32_t shiftPause, tapPause;
+    uint16_t modifiers;
+    int64_t count;
+    std::vector<uint32_t> times;  // of every record, from the start
+  };
+  const Case cases[] = {
+      {"no modifiers: no shift pause", 50, 0, 0, 1, {0, 0}},
+      {"Alt goes up after the shift pause", 50, 0, modAlt, 1, {0, 0, 0, 50}},
+      {"tap pause before every down and up", 0, 20, 0, 3, {20, 40, 60, 80, 100, 120}},
+      {"pauses from a file", 100000, 2147483647, modShift, 1, {0, 1000, 2000, 3000}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    keyboard.Clear();
+    ShiftPause = c.shiftPause;
+    TapPause = c.tapPause;
+    const uint32_t start = clock.Now();
+    Tap(Key(0x41, c.modifiers), c.count);
+    std::vector<uint32_t> times;
+    for (const sim::TRecorded& r : keyboard.Records()) times.push_back(r.Time - start);
+    EXPECT_EQ(times, c.times);
+    EXPECT_EQ(clock.Now() - start, c.times.back());
+    EXPECT_EQ(TapPause, c.tapPause);
   }
-  EXPECT_EQ(clock.SleepCount(), 6);
-  EXPECT_EQ(clock.Now(), start + 120);
+  ShiftPause = TapPause = 0;
 }
 
-TEST_F(KeyOutputTest, AutoRepeatAfter500ThenEvery100WithoutBacklog) {
-  TKeyAction a = Key(0x41, modCtrl);
-  RegisterAutoRepeat(a);
-  EXPECT_EQ(AutoRepeatKey().Modifiers, 0);
-  clock.Advance(499);
-  AutoRepeatTick();
-  EXPECT_EQ(keyboard.Count(), 0u);
-  clock.Advance(1);
-  AutoRepeatTick();
-  EXPECT_EQ(keyboard.Inputs(), (std::vector<TKeyInput>{Down(0x41, 0x1E)}));  // no modifiers, no up
-  clock.Advance(99);
-  AutoRepeatTick();
-  EXPECT_EQ(keyboard.Count(), 1u);
-  clock.Advance(1);
-  AutoRepeatTick();
-  EXPECT_EQ(keyboard.Count(), 2u);
-  // A thread 1 s late repeats once, then 100 ms from now.
-  clock.Advance(1000);
-  AutoRepeatTick();
-  AutoRepeatTick();
-  EXPECT_EQ(keyboard.Count(), 3u);
-  clock.Advance(100);
-  AutoRepeatTick();
-  EXPECT_EQ(keyboard.Count(), 4u);
-  StopAutoRepeat();
-  clock.Advance(1000);
-  AutoRepeatTick();
-  EXPECT_EQ(keyboard.Count(), 4u);
-}
+// Ticks after each advance of the clock, and the key downs sent by then.
+struct RepeatStep {
+  uint32_t Advance;
+  int Ticks;
+  size_t Downs;
+};
 
-TEST_F(KeyOutputTest, AutoRepeatSurvivesTheTickCountWrap) {
-  sim::VirtualClock late(0xFFFFFF00u);
-  InstallSeams(&keyboard, &layout, &late);
-  RegisterAutoRepeat(Key(0x41));
-  late.Advance(400);  // wraps past zero; due is still 100 ms away
-  AutoRepeatTick();
-  EXPECT_EQ(keyboard.Count(), 0u);
-  late.Advance(100);
-  AutoRepeatTick();
-  EXPECT_EQ(keyboard.Count(), 1u);
+TEST_F(KeyOutputTest, AutoRepeatAfter500ThenEvery100WithoutBacklogAcrossTheTickCountWrap) {
+  // A thread 1 s late repeats once, then 100 ms from then.
+  const RepeatStep steps[] = {{499, 1, 0}, {1, 1, 1}, {99, 1, 1}, {1, 1, 2}, {1000, 2, 3}, {100, 1, 4}};
+  // From the second start the second repeat falls due exactly as the tick count wraps.
+  for (const uint32_t start : {1000u, 0xFFFFFDA8u}) {
+    SCOPED_TRACE(start);
+    sim::VirtualClock at(start);
+    InstallSeams(&keyboard, &layout, &at);
+    keyboard.Clear();
+    RegisterAutoRepeat(Key(0x41, modCtrl));
+    EXPECT_EQ(AutoRepeatKey().Modifiers, 0);
+    for (const RepeatStep& s : steps) {
+      at.Advance(s.Advance);
+      for (int i = 0; i < s.Ticks; ++i) AutoRepeatTick();
+      EXPECT_EQ(keyboard.Count(), s.Downs) << at.Now();
+    }
+    // Key downs only: no modifiers, no up.
+    EXPECT_EQ(keyboard.Inputs().back(), Down(0x41, 0x1E));
+    StopAutoRepeat();
+    at.Advance(1000);
+    AutoRepeatTick();
+    EXPECT_EQ(keyboard.Count(), 4u);
+  }
+  InstallSeams(&keyboard, &layout, &clock);
 }
 
 TEST_F(KeyOutputTest, OneRepeatSlotForTwoLevers) {

@@ -11,54 +11,59 @@ namespace {
 using test::ReaderOver;
 using namespace std::string_literals;
 
-TEST(UniTextDetect, MarksDecideAndOddSizedUtf16MarksMeanAnsi) {
-  struct Case {
-    std::string bytes;
-    int encoding;
-  };
-  const Case cases[] = {
-      {""s, encAnsi},
-      {"\xFF\xFE"s, encUtf16LE},
-      {"\xFE\xFF"s, encUtf16BE},
-      {"\xFF\xFE\x41"s, encAnsi},
-      {"\xFE\xFF\x00\x41\x00"s, encAnsi},
-      {"\xEF\xBB\xBF"s, encUtf8},
-      {"\xEF\xBB"s, encAnsi},
-      {"\xEF\xBB\x61"s, encAnsi},
-      {"ab"s, encAnsi},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(ReaderOver(c.bytes)->Encoding(), c.encoding) << testing::PrintToString(c.bytes);
-  }
-}
-
-TEST(UniTextDetect, ReaderStartsBehindTheMarkOrAtTheFirstByte) {
-  auto empty = ReaderOver("");
-  EXPECT_TRUE(empty->Eof());
-  EXPECT_EQ(empty->ReadLineU(), u"");
-
-  EXPECT_TRUE(ReaderOver("\xFF\xFE"s)->Eof());
-  EXPECT_EQ(ReaderOver("\xFF\xFE\x41"s)->ReadLineU(), u"\u00FF\u00FE\u0041");
-  EXPECT_EQ(ReaderOver("\xEF\xBB\xBF"
-                       "ab"s)
-                ->ReadLineU(),
-            u"ab");
-  EXPECT_EQ(ReaderOver("\xEF\xBB\x61"s)->ReadLineU(), u"\u00EF\u00BB\u0061");
-}
-
 std::vector<std::u16string> AllLines(TUnicodeInput& reader) {
   std::vector<std::u16string> lines;
   while (!reader.Eof()) lines.push_back(reader.ReadLineU());
   return lines;
 }
 
-TEST(UniTextLines, CrLfAndLoneCrAndLfEachEndOneLine) {
+// What a reader makes of a few bytes: the encoding its mark (or the lack of
+// one) decides, and the lines after the mark. An odd-sized UTF-16 mark or a
+// cut UTF-8 one means 8-bit text from the first byte; CR LF, a lone CR and a
+// lone LF each end one line; a malformed UTF-8 line reads empty and reading
+// goes on.
+TEST(UniTextRead, MarksDecideTheEncodingAndLineEndsSplitTheText) {
   using Lines = std::vector<std::u16string>;
-  EXPECT_EQ(AllLines(*ReaderOver("a\r\nb")), (Lines{u"a", u"b"}));
-  EXPECT_EQ(AllLines(*ReaderOver("a\r\n")), (Lines{u"a", u""}));
-  EXPECT_EQ(AllLines(*ReaderOver("a\rb")), (Lines{u"a", u"b"}));
-  EXPECT_EQ(AllLines(*ReaderOver("a\n\rb")), (Lines{u"a", u"", u"b"}));
-  EXPECT_EQ(AllLines(*ReaderOver("a\nb\n")), (Lines{u"a", u"b", u""}));
+  struct Case {
+    std::string bytes;
+    int encoding;
+    Lines lines;
+  };
+  const Case cases[] = {
+      {""s, encAnsi, {}},
+      {"\xFF\xFE"s, encUtf16LE, {}},
+      {"\xFE\xFF"s, encUtf16BE, {}},
+      {"\xEF\xBB\xBF"s, encUtf8, {}},
+      {"\xFF\xFE\x41"s, encAnsi, {u"\u00FF\u00FE\u0041"}},
+      {"\xFE\xFF\x00\x41\x00"s, encAnsi, {u"\u00FE\u00FF\0A\0"s}},
+      {"\xEF\xBB"s, encAnsi, {u"\u00EF\u00BB"}},
+      {"\xEF\xBB\x61"s, encAnsi, {u"\u00EF\u00BB\u0061"}},
+      {"\xEF\xBB\xBF"
+       "ab"s,
+       encUtf8,
+       {u"ab"}},
+      {"a\r\nb"s, encAnsi, {u"a", u"b"}},
+      {"a\r\n"s, encAnsi, {u"a", u""}},
+      {"a\rb"s, encAnsi, {u"a", u"b"}},
+      {"a\n\rb"s, encAnsi, {u"a", u"", u"b"}},
+      {"a\nb\n"s, encAnsi, {u"a", u"b", u""}},
+      {"\xFE\xFF\x00\x41\x20\xAC\x00\x0D\x00\x0A\x00\x42"s, encUtf16BE, {u"A\u20AC", u"B"}},
+      // A byte that cannot start a sequence; a sequence cut short by the line end.
+      {"\xEF\xBB\xBF"
+       "a\xC3\x28"
+       "b\nok\n\x80x\n\xE2\x82\nnext"s,
+       encUtf8,
+       {u"", u"ok", u"", u"", u"next"}},
+      // Four bytes, or two encoded surrogates, make a surrogate pair.
+      {"\xEF\xBB\xBF\xF0\x9F\x98\x80"s, encUtf8, {u"\U0001F600"}},
+      {"\xEF\xBB\xBF\xED\xA0\xBD\xED\xB8\x80"s, encUtf8, {u"\U0001F600"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.bytes));
+    const auto reader = ReaderOver(c.bytes);
+    EXPECT_EQ(reader->Encoding(), c.encoding);
+    EXPECT_EQ(AllLines(*reader), c.lines);
+  }
 }
 
 TEST(UniTextLines, EofTurnsTrueOnlyAfterARefillFindsNothing) {
@@ -105,31 +110,6 @@ TEST(UniTextLines, LongLinesComeBackWholeInEveryEncoding) {
   std::string big = "\xFE\xFF"s;
   for (int i = 0; i < 100000; ++i) big += "\x04\x10"s;
   EXPECT_EQ(ReaderOver(big)->ReadLineU(), std::u16string(100000, u'\u0410'));
-}
-
-TEST(UniTextLines, BigEndianTextIsSwappedBack) {
-  auto reader = ReaderOver("\xFE\xFF\x00\x41\x20\xAC\x00\x0D\x00\x0A\x00\x42"s);
-  ASSERT_EQ(reader->Encoding(), encUtf16BE);
-  EXPECT_EQ(reader->ReadLineU(), u"A\u20AC");
-  EXPECT_EQ(reader->ReadLineU(), u"B");
-  EXPECT_TRUE(reader->Eof());
-}
-
-TEST(UniTextUtf8, MalformedLineReadsEmptyAndReadingGoesOn) {
-  auto reader = ReaderOver(
-      "\xEF\xBB\xBF"
-      "a\xC3\x28"
-      "b\nok\n\x80x\n\xE2\x82\nnext"s);
-  EXPECT_EQ(reader->ReadLineU(), u"");
-  EXPECT_EQ(reader->ReadLineU(), u"ok");
-  EXPECT_EQ(reader->ReadLineU(), u"");  // a byte that cannot start a sequence
-  EXPECT_EQ(reader->ReadLineU(), u"");  // a sequence cut short by the line end
-  EXPECT_EQ(reader->ReadLineU(), u"next");
-}
-
-TEST(UniTextUtf8, FourByteSequenceBecomesASurrogatePair) {
-  EXPECT_EQ(ReaderOver("\xEF\xBB\xBF\xF0\x9F\x98\x80"s)->ReadLineU(), u"\U0001F600");
-  EXPECT_EQ(ReaderOver("\xEF\xBB\xBF\xED\xA0\xBD\xED\xB8\x80"s)->ReadLineU(), u"\U0001F600");
 }
 
 TEST(UniTextUtf8, ReadCharURaisesOnMalformedInput) {

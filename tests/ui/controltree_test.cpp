@@ -120,6 +120,29 @@ class ControlTree : public ::testing::Test {
   static int Id(const THatDirectNode& r, int) { return r.Hat(); }
   static int Id(const TVisHatPos& r, int part) { return part ? r.Direction() : r.Hat(); }
   static int Id(const TVisButton& r, int) { return r.Button(); }
+  // The row a content case names (see ContentCase).
+  const TTreeItem* RowOf(char row, int detail) {
+    switch (row) {
+      case 'a':
+        return Find<TVisAxis>(0);
+      case 'f':
+      case 'F':
+        return Find<TAxisDirectNode>(0);
+      case 'p':
+        return Find<TVisPos>(0, detail);
+      case 'h':
+        return Find<TVisHat>(0);
+      case 'g':
+        return Find<THatDirectNode>(0);
+      case 'd':
+        return Find<TVisHatPos>(0, detail);
+      case 'b':
+      case 'B':
+        return Find<TVisButton>(0);
+      default:
+        return tree.Row(0).Item;
+    }
+  }
   std::vector<std::string> RowTexts() {
     std::vector<std::string> rows;
     for (int32_t r = 0; r < tree.RowCount(); ++r) rows.push_back(Content(tree.Row(r).Item));
@@ -272,34 +295,7 @@ TEST_F(ControlTree, EachRowShowsItsState) {
     Find<TAxisDirectNode>(0)->Collapse();
     if (c.row == 'F' || c.row == 'p') Find<TAxisDirectNode>(0)->Expand();
     Find<THatDirectNode>(0)->Expand();
-    const TTreeItem* row = nullptr;
-    switch (c.row) {
-      case 'a':
-        row = Find<TVisAxis>(0);
-        break;
-      case 'f':
-      case 'F':
-        row = Find<TAxisDirectNode>(0);
-        break;
-      case 'p':
-        row = Find<TVisPos>(0, c.detail);
-        break;
-      case 'h':
-        row = Find<TVisHat>(0);
-        break;
-      case 'g':
-        row = Find<THatDirectNode>(0);
-        break;
-      case 'd':
-        row = Find<TVisHatPos>(0, c.detail);
-        break;
-      case 'b':
-      case 'B':
-        row = Find<TVisButton>(0);
-        break;
-      default:
-        row = tree.Row(0).Item;
-    }
+    const TTreeItem* row = RowOf(c.row, c.detail);
     ASSERT_NE(row, nullptr);
     if (c.row == 'g') Find<THatDirectNode>(0)->Collapse();
     EXPECT_EQ(Content(row), c.expected);

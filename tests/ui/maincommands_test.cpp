@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/Utf.h"
@@ -96,92 +97,33 @@ class MainCommands : public ::testing::Test {
 using Calls = std::vector<std::string>;
 
 TEST_F(MainCommands, EveryPathLeavesPollingRunning) {
+  using Command = void (TMainCommands::*)();
+  const Command New = &TMainCommands::New, Load = &TMainCommands::Load, Save = &TMainCommands::Save,
+                SaveAs = &TMainCommands::SaveAs;
+  const char16_t* const none = u"";  // the dialog cancelled
+  const char16_t* const named = u"p.qvprof";
   struct Case {
     const char* name;
+    Command command;
     TAnswer answer;
     const char16_t* dialog;
-    bool failLoad, failSave;
-    void (TMainCommands::*command)();
-    Calls calls;
-    bool modified;  // afterwards
+    std::string_view fails;  // "load", "save" or ""
+    Calls calls;             // "save" twice: the dialog, then the file
+    bool modified;           // afterwards
     bool throws;
   };
   const Case cases[] = {
-      {"new, cancel", TAnswer::Cancel, u"", false, false, &TMainCommands::New, {}, true, false},
-      {"new, no", TAnswer::No, u"", false, false, &TMainCommands::New, {}, false, false},
-      {"new, yes, dialog cancelled",
-       TAnswer::Yes,
-       u"",
-       false,
-       false,
-       &TMainCommands::New,
-       {"save"},
-       true,
-       false},
-      {"new, yes, save fails",
-       TAnswer::Yes,
-       u"p.qvprof",
-       false,
-       true,
-       &TMainCommands::New,
-       {"save", "save"},
-       true,
-       true},
-      {"load, cancel", TAnswer::Cancel, u"p.qvprof", false, false, &TMainCommands::Load, {}, true, false},
-      {"load, no, dialog cancelled",
-       TAnswer::No,
-       u"",
-       false,
-       false,
-       &TMainCommands::Load,
-       {"open"},
-       true,
-       false},
-      {"load, no, load fails",
-       TAnswer::No,
-       u"p.qvprof",
-       true,
-       false,
-       &TMainCommands::Load,
-       {"open", "load"},
-       true,
-       true},
-      {"load, no, loaded",
-       TAnswer::No,
-       u"p.qvprof",
-       false,
-       false,
-       &TMainCommands::Load,
-       {"open", "load"},
-       false,
-       false},
-      {"save unnamed, dialog cancelled",
-       TAnswer::Cancel,
-       u"",
-       false,
-       false,
-       &TMainCommands::Save,
-       {"save"},
-       true,
-       false},
-      {"save as, fails",
-       TAnswer::Cancel,
-       u"p.qvprof",
-       false,
-       true,
-       &TMainCommands::SaveAs,
-       {"save", "save"},
-       true,
-       true},
-      {"save as, saved",
-       TAnswer::Cancel,
-       u"p.qvprof",
-       false,
-       false,
-       &TMainCommands::SaveAs,
-       {"save", "save"},
-       false,
-       false},
+      {"new, cancel", New, TAnswer::Cancel, none, "", {}, true, false},
+      {"new, no", New, TAnswer::No, none, "", {}, false, false},
+      {"new, yes, dialog cancelled", New, TAnswer::Yes, none, "", {"save"}, true, false},
+      {"new, yes, save fails", New, TAnswer::Yes, named, "save", {"save", "save"}, true, true},
+      {"load, cancel", Load, TAnswer::Cancel, named, "", {}, true, false},
+      {"load, no, dialog cancelled", Load, TAnswer::No, none, "", {"open"}, true, false},
+      {"load, no, load fails", Load, TAnswer::No, named, "load", {"open", "load"}, true, true},
+      {"load, no, loaded", Load, TAnswer::No, named, "", {"open", "load"}, false, false},
+      {"save unnamed, dialog cancelled", Save, TAnswer::Cancel, none, "", {"save"}, true, false},
+      {"save as, fails", SaveAs, TAnswer::Cancel, named, "save", {"save", "save"}, true, true},
+      {"save as, saved", SaveAs, TAnswer::Cancel, named, "", {"save", "save"}, false, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -189,8 +131,8 @@ TEST_F(MainCommands, EveryPathLeavesPollingRunning) {
     host.running = true;
     host.answer = c.answer;
     host.dialogName = c.dialog;
-    host.failLoad = c.failLoad;
-    host.failSave = c.failSave;
+    host.failLoad = c.fails == "load";
+    host.failSave = c.fails == "save";
     host.calls.clear();
     if (c.throws) {
       EXPECT_THROW((commands.*c.command)(), Error);
@@ -198,7 +140,6 @@ TEST_F(MainCommands, EveryPathLeavesPollingRunning) {
       (commands.*c.command)();
     }
     EXPECT_TRUE(host.running);
-    // "save" twice: the dialog, then the file.
     EXPECT_EQ(host.calls, c.calls);
     EXPECT_EQ(ProfileModified(), c.modified);
     EXPECT_EQ(host.caption,
@@ -285,9 +226,8 @@ TEST(MainPlacement, GrowsForTheRowsWithinTheWorkAreaAndStartsAtItsLeftEdge) {
   };
   for (const Case& c : cases) {
     const TBounds b = InitialPlacement(c.window, 250, c.rows, 19, work);
-    EXPECT_EQ((std::vector<int>{b.Left, b.Top, b.Right, b.Bottom}),
-              (std::vector<int>{c.expected.Left, c.expected.Top, c.expected.Right, c.expected.Bottom}))
-        << c.rows;
+    const auto corners = [](const TBounds& r) { return std::vector<int>{r.Left, r.Top, r.Right, r.Bottom}; };
+    EXPECT_EQ(corners(b), corners(c.expected)) << c.rows;
   }
 }
 

@@ -63,8 +63,11 @@ constexpr char LeverProfile[] = R"({ MULTILEVEL
 constexpr int Notch2 = 13000, Notch5 = 52000;
 
 TKeyLogEntry Key(bool down, uint16_t vk, uint16_t scan) { return {0, down, vk, scan, false}; }
-std::vector<TKeyLogEntry> Tap(uint16_t vk, uint16_t scan) {
-  return {Key(true, vk, scan), Key(false, vk, scan)};
+// Down and up of each (virtual key, scan code), in order.
+std::vector<TKeyLogEntry> Taps(std::initializer_list<std::pair<uint16_t, uint16_t>> keys) {
+  std::vector<TKeyLogEntry> taps;
+  for (const auto& [vk, scan] : keys) taps.insert(taps.end(), {Key(true, vk, scan), Key(false, vk, scan)});
+  return taps;
 }
 
 // The keys of the log from the first that matches, times dropped.
@@ -75,9 +78,7 @@ std::vector<TKeyLogEntry> From(std::vector<TKeyLogEntry> keys, const TKeyLogEntr
   return {};
 }
 bool Contains(const std::vector<TKeyLogEntry>& keys, uint16_t vk) {
-  for (const auto& key : keys)
-    if (key.Vk == vk) return true;
-  return false;
+  return std::any_of(keys.begin(), keys.end(), [&](const TKeyLogEntry& key) { return key.Vk == vk; });
 }
 
 bool KeyDown(uint16_t vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; }
@@ -92,11 +93,27 @@ class ProgramRunTest : public ProgramTest {
     return window;
   }
   std::vector<TKeyLogEntry> Keys() { return ReadKeyLog(home / "keys.log"); }
+  // Waits until the log from `first` on holds as many keys as `expected` and
+  // compares them; how many keys the log held from `first` by then.
+  size_t ExpectKeysFrom(const TKeyLogEntry& first, const std::vector<TKeyLogEntry>& expected) {
+    std::vector<TKeyLogEntry> keys;
+    WaitUntil([&] { return (keys = From(Keys(), first)).size() >= expected.size(); }, 20000);
+    const size_t count = keys.size();
+    keys.resize(std::min(count, expected.size()));
+    EXPECT_EQ(keys, expected);
+    return count;
+  }
+  // The throttle at each (time, value) of its timeline.
+  void UseLever(std::initializer_list<std::pair<int, int>> timeline) {
+    std::string body = "{ CONTROLLER\n  Name=Lever\n  Axis0=Throttle lever\n  { TIMELINE\n";
+    for (const auto& [at, value] : timeline)
+      body += "    At=" + std::to_string(at) + "\n    Axis0=" + std::to_string(value) + "\n";
+    UseController(body + "  }\n}\n");
+  }
 };
 
 TEST_F(ProgramRunTest, LeverMoveReachesTheSimulatorInOrderAndShutdownReleasesTheHeldKey) {
-  UseController("{ CONTROLLER\n  Name=Lever\n  Axis0=Throttle lever\n  { TIMELINE\n    At=0\n    Axis0=" +
-                std::to_string(Notch2) + "\n    At=5000\n    Axis0=" + std::to_string(Notch5) + "\n  }\n}\n");
+  UseLever({{0, Notch2}, {5000, Notch5}});
   const auto profile = WriteFile("lever.qvprof", LeverProfile);
   StartSimulator();
   ChildProcess& program = Start({profile});  // a loaded profile starts in the tray
@@ -104,14 +121,10 @@ TEST_F(ProgramRunTest, LeverMoveReachesTheSimulatorInOrderAndShutdownReleasesThe
 
   const TKeyLogEntry holdUp2 = Key(false, 'H', 35);
   std::vector<TKeyLogEntry> expected{holdUp2, Key(false, VK_SHIFT, 0x2A)};
-  for (const auto& tap : {Tap('R', 19), Tap('A', 30), Tap('A', 30), Tap('A', 30), Tap('P', 25)})
-    expected.insert(expected.end(), tap.begin(), tap.end());
+  for (const auto& key : Taps({{'R', 19}, {'A', 30}, {'A', 30}, {'A', 30}, {'P', 25}}))
+    expected.push_back(key);
   expected.push_back(Key(true, 'K', 37));
-  std::vector<TKeyLogEntry> moved;
-  WaitUntil([&] { return (moved = From(Keys(), holdUp2)).size() >= expected.size(); }, 20000);
-  ASSERT_GE(moved.size(), expected.size());
-  moved.resize(expected.size());
-  EXPECT_EQ(moved, expected);
+  ExpectKeysFrom(holdUp2, expected);
 
   // K is held (and repeated); the program ends from its tray and lets it go.
   ASSERT_TRUE(Close(program));
@@ -146,9 +159,7 @@ TEST_F(ProgramRunTest, OwnWindowHoldsKeysBackAndFocusBackPressesThemWithoutTaps)
 }
 
 TEST_F(ProgramRunTest, InitialPositionHoldsTheLeverBackAndF9SetsItWaitingAgain) {
-  UseController("{ CONTROLLER\n  Name=Lever\n  Axis0=Throttle lever\n  { TIMELINE\n    At=0\n    Axis0=" +
-                std::to_string(Notch5) + "\n    At=4000\n    Axis0=26000\n    At=5500\n    Axis0=" +
-                std::to_string(Notch5) + "\n  }\n}\n");
+  UseLever({{0, Notch5}, {4000, 26000}, {5500, Notch5}});
   std::string text = LeverProfile;
   text.insert(text.find("Index=0") + 7, "\n      InitialPos=3");
   const auto profile = WriteFile("initial.qvprof", text);
@@ -156,16 +167,10 @@ TEST_F(ProgramRunTest, InitialPositionHoldsTheLeverBackAndF9SetsItWaitingAgain) 
   ChildProcess& program = Start({profile});
   // Nothing while the lever stands away from 3 or passes to it; from 3 to 5
   // it steps as usual.
-  std::vector<TKeyLogEntry> expected;
-  for (const auto& tap : {Tap('A', 30), Tap('A', 30), Tap('P', 25)})
-    expected.insert(expected.end(), tap.begin(), tap.end());
+  std::vector<TKeyLogEntry> expected = Taps({{'A', 30}, {'A', 30}, {'P', 25}});
   expected.push_back(Key(true, 'K', 37));
-  std::vector<TKeyLogEntry> keys;
-  WaitUntil([&] { return (keys = From(Keys(), Key(true, 'A', 30))).size() >= expected.size(); }, 20000);
-  EXPECT_EQ(Keys().size(), keys.size());
-  ASSERT_GE(keys.size(), expected.size());
-  keys.resize(expected.size());
-  EXPECT_EQ(keys, expected);
+  const size_t fromTheFirstStep = ExpectKeysFrom(Key(true, 'A', 30), expected);
+  EXPECT_EQ(Keys().size(), fromTheFirstStep);
 
   // F9 in the program: the lever waits for position 3 again and lets K go.
   HWND main = MainWindow(program);
@@ -265,31 +270,43 @@ TEST_F(ProgramTest, LoadedProfileAndMinimisedStartsGoToTheTray) {
   }
 }
 
+// The first copy, shown and polling, and a profile to hand to it; the first
+// copy closes as the user would when the test is over.
 class HandOffTest : public ProgramTest {
  protected:
-  // The first copy, shown and polling.
-  HWND StartFirst() {
+  void SetUp() override {
+    ProgramTest::SetUp();
+    profile = WriteFile("lever.qvprof", LeverProfile);
     first = &Start();
-    HWND main = WaitForMainWindow(*first);
+    main = WaitForMainWindow(*first);
+    ASSERT_NE(main, nullptr);
     // Polling starts right after the window is shown; the trap answers then.
     WaitUntil([&] { return SendMessageW(Trap(), 1026, 0, 0) != 0; });
-    return main;
+  }
+  void TearDown() override {
+    if (first != nullptr) {
+      EXPECT_TRUE(Close(*first));
+    }
+    ProgramTest::TearDown();
   }
   HWND Trap() const {
     return FindWindowW(
         nullptr, ((home / "quorvex.exe").wstring() + L".{C7613CA5-5B83-49E3-8B24-3E9439E578F0}").c_str());
   }
-  static bool Names(HWND main, const std::wstring& file) {
-    return WindowText(main).find(file) != std::wstring::npos;
+  void SendToTrap(const wchar_t* data, size_t bytes) {
+    COPYDATASTRUCT copy{0, static_cast<DWORD>(bytes), const_cast<wchar_t*>(data)};
+    SendMessageW(Trap(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy));
   }
+  bool Names(HWND window, const std::wstring& file) const {
+    return WindowText(window).find(file) != std::wstring::npos;
+  }
+  fs::path profile;
   ChildProcess* first = nullptr;
+  HWND main = nullptr;
 };
 
 TEST_F(HandOffTest, OnlyOneExistingProfileGoesToTheRunningCopy) {
-  const auto profile = WriteFile("lever.qvprof", LeverProfile);
   const auto other = WriteFile("other.qvprof", LeverProfile);
-  HWND main = StartFirst();
-  ASSERT_NE(main, nullptr);
   ASSERT_NE(Trap(), nullptr);
 
   ChildProcess& second = Start({profile});
@@ -318,34 +335,23 @@ TEST_F(HandOffTest, OnlyOneExistingProfileGoesToTheRunningCopy) {
     EXPECT_TRUE(Close(copy));
     EXPECT_FALSE(Names(main, L"other.qvprof"));
   }
-  EXPECT_TRUE(Close(*first));
 }
 
 TEST_F(HandOffTest, PayloadOutOfBoundsChangesNothing) {
-  const auto profile = WriteFile("lever.qvprof", LeverProfile);
-  HWND main = StartFirst();
-  ASSERT_NE(main, nullptr);
   const std::wstring caption = WindowText(main);
   const std::wstring path = profile.wstring();
   std::vector<wchar_t> unterminated(4096, L'a');
   std::copy(path.begin(), path.end(), unterminated.begin());
-  const DWORD sizes[] = {static_cast<DWORD>(path.size() * 2), static_cast<DWORD>(unterminated.size() * 2)};
-  for (const DWORD bytes : sizes) {
-    COPYDATASTRUCT copy{0, bytes, unterminated.data()};
-    SendMessageW(Trap(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy));
+  for (const size_t bytes : {path.size() * 2, unterminated.size() * 2}) {
+    SendToTrap(unterminated.data(), bytes);
     EXPECT_EQ(WindowText(main), caption) << bytes;
   }
   // The same path with its zero does arrive.
-  COPYDATASTRUCT copy{0, static_cast<DWORD>((path.size() + 1) * 2), const_cast<wchar_t*>(path.c_str())};
-  SendMessageW(Trap(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy));
+  SendToTrap(path.c_str(), (path.size() + 1) * 2);
   EXPECT_TRUE(Names(main, L"lever.qvprof"));
-  EXPECT_TRUE(Close(*first));
 }
 
 TEST_F(HandOffTest, BusyCopyLetsTheUserChooseASecondOne) {
-  const auto profile = WriteFile("lever.qvprof", LeverProfile);
-  HWND main = StartFirst();
-  ASSERT_NE(main, nullptr);
   // The open dialog stops polling in the first copy.
   PostMessageW(main, WM_COMMAND, 101, 0);
   HWND dialog = WaitForBox(*first);
@@ -374,7 +380,6 @@ TEST_F(HandOffTest, BusyCopyLetsTheUserChooseASecondOne) {
   }
   PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
   EXPECT_FALSE(Names(main, L"lever.qvprof"));
-  EXPECT_TRUE(Close(*first));
 }
 
 }  // namespace

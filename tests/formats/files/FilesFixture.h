@@ -26,6 +26,16 @@ inline std::string Document(const std::vector<std::string_view>& lines) {
   return bytes;
 }
 
+// "{ A|x=1|}" as the lines "{ A", "x=1", "}": a document written on one line.
+inline std::vector<std::string_view> Lines(std::string_view joined) {
+  std::vector<std::string_view> lines;
+  for (size_t start = 0, bar = 0; bar != std::string_view::npos; start = bar + 1) {
+    bar = joined.find('|', start);
+    lines.push_back(joined.substr(start, bar == std::string_view::npos ? bar : bar - start));
+  }
+  return lines;
+}
+
 inline std::string Saved(const TMultilevel& document) {
   TMemoryStream bytes;
   document.SaveToWriter(*CreateUnicodeOutput(bytes, encUtf8, true, leCRLF));

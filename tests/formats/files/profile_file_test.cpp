@@ -39,11 +39,10 @@ class ProfileFileTest : public FilesTest {
     Lever(0, 4);
     Lever(1, 4);
   }
-  std::string LoadAndSave(std::initializer_list<std::string_view> body) {
-    std::vector<std::string_view> lines{"{ MULTILEVEL"};
-    lines.insert(lines.end(), body.begin(), body.end());
-    lines.push_back("}");
-    EXPECT_TRUE(LoadProfile(Write(u"p.qvprof", Document(lines))));
+  // The body written as one line (see Lines), loaded, and saved back flat.
+  std::string LoadAndSave(std::string_view body) {
+    const std::string text = "{ MULTILEVEL|" + std::string(body) + "|}";
+    EXPECT_TRUE(LoadProfile(Write(u"p.qvprof", Document(Lines(text)))));
     RebuildTrackers();
     TMultilevel document;
     BuildProfileDocument(document);
@@ -53,119 +52,52 @@ class ProfileFileTest : public FilesTest {
 
 TEST_F(ProfileFileTest, EntriesAreReadAsTheProgramReadsThemAndWrittenBackAsItWritesThem) {
   struct Case {
-    std::initializer_list<std::string_view> body;
+    const char* body;
     std::vector<std::string> present;
     std::vector<std::string> absent;
   };
   const Case cases[] = {
       // Controls the joystick lacks are skipped; any sub-section name is an entry.
-      {{"{ AXES", "{ AXIS", "Index=7", "PosLimit=3", "}", "{ LEVER", "Index=1", "ResyncLast=2", "}", "}"},
+      {"{ AXES|{ AXIS|Index=7|PosLimit=3|}|{ LEVER|Index=1|ResyncLast=2|}|}",
        {"{ AXIS|Index=1|ResyncLast=2|}"},
        {"Index=7", "PosLimit"}},
       // Positions outside 1..32 are skipped; InitialPos beyond the positions in use is not written.
-      {{"{ AXES",      "{ AXIS",
-        "Index=0",     "InitialPos=5",
-        "{ POSITIONS", "{ A",
-        "Index=0",     "{ PRESS",
-        "Vkey=65",     "}",
-        "}",           "{ B",
-        "Index=33",    "{ PRESS",
-        "Vkey=66",     "}",
-        "}",           "{ C",
-        "Index=3",     "UserIndex=5",
-        "}",           "}",
-        "}",           "{ AXIS",
-        "Index=1",     "InitialPos=4",
-        "}",           "}"},
+      {"{ AXES|{ AXIS|Index=0|InitialPos=5|{ POSITIONS|{ A|Index=0|{ PRESS|Vkey=65|}|}|{ B|Index=33|{ PRESS|"
+       "Vkey=66|}|}|{ C|Index=3|UserIndex=5|}|}|}|{ AXIS|Index=1|InitialPos=4|}|}",
        {"{ AXIS|Index=0|{ POSITIONS|{ POSITION|Index=3|UserIndex=5|}|}|}", "{ AXIS|Index=1|InitialPos=4|}"},
        {"Vkey", "InitialPos=5"}},
       // An axis that is not read as a lever or analog axis is not written at all.
-      {{"{ AXES", "{ AXIS", "Index=2", "PosLimit=3", "}", "}"}, {}, {"Index=2", "PosLimit"}},
+      {"{ AXES|{ AXIS|Index=2|PosLimit=3|}|}", {}, {"Index=2", "PosLimit"}},
       // A command wins over the key read beside it; a key row's name is no command.
-      {{"{ BUTTONS", "{ BUTTON", "Index=2", "{ PRESS", "SysCmd=SoundToggle", "ScanCode=30", "}", "{ RELEASE",
-        "SysCmd=VK_F17", "Vkey=128", "}", "}", "}"},
+      {"{ BUTTONS|{ BUTTON|Index=2|{ PRESS|SysCmd=SoundToggle|ScanCode=30|}|{ RELEASE|SysCmd=VK_F17|"
+       "Vkey=128|}|}|}",
        {"{ PRESS|SysCmd=SoundToggle|}|{ RELEASE|Vkey=128|}"},
        {"ScanCode", "VK_F17"}},
       // An empty value sets a modifier, "0" does not; HOLD has no Repeat; Repeat comes last.
-      {{"{ BUTTONS",   "{ BUTTON",   "Index=0", "{ PRESS", "Vkey=65",  "Shift=", "Repeat=1",  "}",
-        "{ HOLD",      "Vkey=66",    "Shift=0", "Ctrl=1",  "Repeat=5", "}",      "{ RELEASE", "Repeat=3",
-        "ScanCode=46", "Extended=1", "RAlt=x",  "}",       "}",        "}"},
+      {"{ BUTTONS|{ BUTTON|Index=0|{ PRESS|Vkey=65|Shift=|Repeat=1|}|{ "
+       "HOLD|Vkey=66|Shift=0|Ctrl=1|Repeat=5|}|"
+       "{ RELEASE|Repeat=3|ScanCode=46|Extended=1|RAlt=x|}|}|}",
        {"{ PRESS|Vkey=65|Shift=1|}|{ HOLD|Vkey=66|Ctrl=1|}|{ "
         "RELEASE|ScanCode=46|Extended=1|RAlt=1|Repeat=3|}"},
        {"Repeat=1", "Repeat=5"}},
       // Modifiers without a key are not read: the action stays empty.
-      {{"{ BUTTONS", "{ BUTTON", "Index=1", "{ PRESS", "Shift=1", "}", "}", "}"}, {}, {"BUTTONS"}},
+      {"{ BUTTONS|{ BUTTON|Index=1|{ PRESS|Shift=1|}|}|}", {}, {"BUTTONS"}},
       // Park states by name or number within the table; a button with only a park state is not written.
-      {{"{ BUTTONS", "{ BUTTON",   "Index=3",   "ParkPos=Press",
-        "}",         "{ BUTTON",   "Index=4",   "ParkPos=release",
-        "{ PRESS",   "Vkey=1",     "}",         "}",
-        "{ BUTTON",  "Index=5",    "ParkPos=7", "{ PRESS",
-        "Vkey=2",    "}",          "}",         "{ BUTTON",
-        "Index=6",   "ParkPos=-1", "{ PRESS",   "Vkey=3",
-        "}",         "}",          "}"},
+      {"{ BUTTONS|{ BUTTON|Index=3|ParkPos=Press|}|{ BUTTON|Index=4|ParkPos=release|{ PRESS|Vkey=1|}|}|"
+       "{ BUTTON|Index=5|ParkPos=7|{ PRESS|Vkey=2|}|}|{ BUTTON|Index=6|ParkPos=-1|{ PRESS|Vkey=3|}|}|}",
        {"Index=4|ParkPos=Release|", "Index=5|{ PRESS", "Index=6|{ PRESS"},
        {"Index=3", "ParkPos=Press"}},
       // Directions by name in any case or by number 1..8; anything else is left out.
-      {{"{ HATS",
-        "{ HAT",
-        "Index=0",
-        "{ POSITIONS",
-        "{",
-        "Direction=ne",
-        "{ PRESS",
-        "Vkey=1",
-        "}",
-        "}",
-        "{",
-        "Direction=-1",
-        "{ PRESS",
-        "Vkey=2",
-        "}",
-        "}",
-        "{",
-        "Direction=9",
-        "{ PRESS",
-        "Vkey=3",
-        "}",
-        "}",
-        "{",
-        "Direction=OFF",
-        "{ PRESS",
-        "Vkey=4",
-        "}",
-        "}",
-        "{",
-        "{ PRESS",
-        "Vkey=5",
-        "}",
-        "}",
-        "{",
-        "Direction=8",
-        "{ PRESS",
-        "Vkey=6",
-        "}",
-        "}",
-        "}",
-        "}",
-        "{ HAT",
-        "Index=1",
-        "{ POSITIONS",
-        "{",
-        "Direction=N",
-        "{ PRESS",
-        "Vkey=7",
-        "}",
-        "}",
-        "}",
-        "}",
-        "}"},
-       {"{ HAT|Index=0|{ POSITIONS|{ POSITION|Direction=NE|{ PRESS|Vkey=1|}|}|{ POSITION|Direction=NW|{ "
-        "PRESS|"
-        "Vkey=6|}|}|}|}"},
+      {"{ HATS|{ HAT|Index=0|{ POSITIONS|{|Direction=ne|{ PRESS|Vkey=1|}|}|{|Direction=-1|{ PRESS|Vkey=2|}|}|"
+       "{|Direction=9|{ PRESS|Vkey=3|}|}|{|Direction=OFF|{ PRESS|Vkey=4|}|}|{|{ PRESS|Vkey=5|}|}|"
+       "{|Direction=8|{ PRESS|Vkey=6|}|}|}|}|{ HAT|Index=1|{ POSITIONS|{|Direction=N|{ "
+       "PRESS|Vkey=7|}|}|}|}|}",
+       {"{ HAT|Index=0|{ POSITIONS|{ POSITION|Direction=NE|{ PRESS|Vkey=1|}|}|{ POSITION|Direction=NW|"
+        "{ PRESS|Vkey=6|}|}|}|}"},
        {"Vkey=2", "Vkey=3", "Vkey=4", "Vkey=5", "Vkey=7"}},
       // Pauses only when set; a later entry for the same control overwrites what it reads.
-      {{"{ COMPATIBILITY", "ShiftPause=20", "TapPause=0", "}", "{ BUTTONS", "{ BUTTON", "Index=7", "{ PRESS",
-        "Vkey=1", "}", "}", "{ BUTTON", "Index=7", "{ PRESS", "Vkey=2", "}", "}", "}"},
+      {"{ COMPATIBILITY|ShiftPause=20|TapPause=0|}|{ BUTTONS|{ BUTTON|Index=7|{ PRESS|Vkey=1|}|}|"
+       "{ BUTTON|Index=7|{ PRESS|Vkey=2|}|}|}",
        {"{ COMPATIBILITY|ShiftPause=20|}", "{ BUTTON|Index=7|{ PRESS|Vkey=2|}|}"},
        {"TapPause", "Vkey=1"}},
   };
@@ -179,8 +111,7 @@ TEST_F(ProfileFileTest, EntriesAreReadAsTheProgramReadsThemAndWrittenBackAsItWri
 }
 
 TEST_F(ProfileFileTest, ACommandAndAKeyInOneActionAreBothLoaded) {
-  LoadAndSave({"{ BUTTONS", "{ BUTTON", "Index=2", "{ HOLD", "SysCmd=SoundToggle", "ScanCode=30", "Repeat=5",
-               "}", "}", "}"});
+  LoadAndSave("{ BUTTONS|{ BUTTON|Index=2|{ HOLD|SysCmd=SoundToggle|ScanCode=30|Repeat=5|}|}|}");
   const TKeyAction& hold = ProfileButtons[2].Events.Hold;
   EXPECT_EQ(hold.SysCmd, FindSysCmd(u"SoundToggle"));
   EXPECT_EQ(hold.ScanCode, 30);
@@ -225,18 +156,17 @@ TEST_F(ProfileFileTest, LoadingNamesTheProfileOnlyWhenAFileWasRead) {
 
 TEST_F(ProfileFileTest, AFailedLoadReportsTheLineAndNeverKeepsTheOldNameOverAHalfLoadedProfile) {
   struct Case {
-    std::string bytes;
+    const char* lines;
     std::string message;
     bool reset;  // the profile was reset before the fault
   };
   const Case cases[] = {
-      {Document({" { MULTILEVEL", "}"}), "Multilevel loader error in line 1:\rInvalid format", false},
-      {Document({"{ MULTILEVEL", "{ BUTTONS", "no equals sign", "}", "}"}),
-       "Multilevel loader error in line 3:\rInvalid format", false},
-      {Document({"{ MULTILEVEL", "{ AXES", "{ AXIS", "Index=0", "{ POSITIONS", "", "{ POSITION",
-                 "UserIndex=2", "}", "}", "}", "}", "}"}),
+      {" { MULTILEVEL|}", "Multilevel loader error in line 1:\rInvalid format", false},
+      {"{ MULTILEVEL|{ BUTTONS|no equals sign|}|}", "Multilevel loader error in line 3:\rInvalid format",
+       false},
+      {"{ MULTILEVEL|{ AXES|{ AXIS|Index=0|{ POSITIONS||{ POSITION|UserIndex=2|}|}|}|}|}",
        "Multilevel application error in line 7:\rVariable Index doesn't exist.", true},
-      {Document({"{ MULTILEVEL", "{ BUTTONS", "{ BUTTON", "Index=1 ", "}", "}", "}"}),
+      {"{ MULTILEVEL|{ BUTTONS|{ BUTTON|Index=1 |}|}|}",
        "Multilevel application error in line 4:\rVariable Index=1  conversion error.", true},
   };
   for (const Case& c : cases) {
@@ -245,7 +175,7 @@ TEST_F(ProfileFileTest, AFailedLoadReportsTheLineAndNeverKeepsTheOldNameOverAHal
     ProfileFileName = u"previous";
     ResyncRequest = false;
     profileChanged = 0;
-    const std::u16string file = Write(u"bad.qvprof", c.bytes);
+    const std::u16string file = Write(u"bad.qvprof", Document(Lines(c.lines)));
     try {
       LoadProfile(file);
       ADD_FAILURE() << c.message;
@@ -288,8 +218,7 @@ TEST_F(ProfileFileTest, PollingRunsAgainAfterAFailedLoadAndAfterASave) {
   sim::SteadyClock clock;
   InstallSeams(&keyboard, &layout, &clock);
   StartPolling();
-  const std::u16string bad =
-      Write(u"bad.qvprof", Document({"{ MULTILEVEL", "{ AXES", "{ AXIS", "}", "}", "}"}));
+  const std::u16string bad = Write(u"bad.qvprof", Document(Lines("{ MULTILEVEL|{ AXES|{ AXIS|}|}|}")));
   EXPECT_THROW(LoadProfile(bad), EMultilevelReqNoVariable);
   EXPECT_TRUE(Running.load());
   SaveProfile(folder.File(u"saved.qvprof"));
