@@ -118,8 +118,8 @@ TBounds InitialPlacement(TBounds window, int listClientHeight, int visibleRows, 
   TBounds placed;
   placed.Left = workArea.Left + std::max(0, (workArea.Width() - window.Width()) / 2);
   // Centred as it stands: a window kept at its designed height sits in the
-  // middle too.
-  placed.Top = workArea.Top + (workArea.Height() - height) / 2;
+  // middle too, and one taller than the work area keeps its title bar on it.
+  placed.Top = workArea.Top + std::max(0, (workArea.Height() - height) / 2);
   placed.Right = placed.Left + window.Width();
   placed.Bottom = placed.Top + height;
   return placed;

@@ -74,7 +74,7 @@ struct TBounds {
 };
 // Where the main window starts: tall enough for every visible row (within
 // the work area), never lower than designed, centred, and never left of the
-// work area's left edge.
+// work area's left or top edge.
 TBounds InitialPlacement(TBounds window, int listClientHeight, int visibleRows, int rowHeight,
                          TBounds workArea);
 

@@ -42,10 +42,13 @@ void FolderContent(TRowOps& ops, bool expanded) {
   AddText(ops, Captions.CaptionDirect);
 }
 
-// The user's name for the axis, else the device's.
+// The user's name for the axis, else the device's. The joystick settings
+// are kept by the axis's instance number, not by its place in the list.
 const std::u16string& AxisName(int a) {
-  const std::u16string& own = JoySettings.Axes[size_t(a)].Name;
-  return own.empty() ? JoyAxes[size_t(a)].Name : own;
+  const TJoyControlData& device = JoyAxes[size_t(a)];
+  if (device.Index < 0 || device.Index >= MaxAxes) return device.Name;
+  const std::u16string& own = JoySettings.Axes[size_t(device.Index)].Name;
+  return own.empty() ? device.Name : own;
 }
 
 bool Pressed(int b) {

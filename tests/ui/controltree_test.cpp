@@ -234,13 +234,14 @@ const ContentCase kContent[] = {
     {"unreadable device", [] {}, 'x', 0, "LIST_CROSS 'Pad'"},
     {"axis waiting to park", [] { Lever().Synced = false, Lever().InitialPos = 3; }, 'a', 0,
      "LIST_PARK 'Pos ' * '1/5' * ' Axis [0]'"},
-    {"axis named by the user, with step keys",
+    {"axis named by the user under its instance number, with step keys",
      [] {
-       JoySettings.Axes[0].Name = u"Throttle";
+       JoyAxes[0].Index = 2;
+       JoySettings.Axes[2].Name = u"Throttle";
        Lever().Up = Key(0x57, 0x11);
        Lever().Down = Key(0x53, 0x1F, 2);
      },
-     'a', 0, "LIST_AXIS 'Pos ' * '1/5' * ' Throttle [0]' >LIST_PLUS 'W' >LIST_MINUS 'S x2'"},
+     'a', 0, "LIST_AXIS 'Pos ' * '1/5' * ' Throttle [2]' >LIST_PLUS 'W' >LIST_MINUS 'S x2'"},
     {"current position", [] {}, 'p', 1, "LIST_BTN1 '1'"},
     {"current position in a hanging zone", [] { AxisTrackers[0].OutOfRange = true; }, 'p', 1,
      "LIST_BTN2 '1'"},
@@ -285,7 +286,7 @@ TEST_F(ControlTree, EachRowShowsItsState) {
     SCOPED_TRACE(c.name);
     Attach(2, 3, 1);
     TapPause = 0;
-    JoySettings.Axes[0].Name.clear();
+    for (TAxisSettings& axis : JoySettings.Axes) axis.Name.clear();
     view.readOk = c.row != 'x';
     view.missing = c.row == 'J';
     // Upper case stands for the pressed or opened variant of the row.

@@ -223,6 +223,7 @@ TEST(MainPlacement, GrowsForTheRowsWithinTheWorkAreaAndStartsAtItsLeftEdge) {
       {{0, 0, 400, 300}, 20, {300, 125, 700, 574}},  // 50 + 21 * 19 = 449
       {{0, 0, 400, 300}, 99, {300, 2, 700, 698}},    // at most the work area less 4
       {{0, 0, 1200, 300}, 5, {0, 200, 1200, 500}},   // wider than the work area
+      {{0, 0, 400, 800}, 5, {300, 0, 700, 800}},     // taller: the title bar stays on it
   };
   for (const Case& c : cases) {
     const TBounds b = InitialPlacement(c.window, 250, c.rows, 19, work);

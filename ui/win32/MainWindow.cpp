@@ -280,10 +280,12 @@ LRESULT CALLBACK TfmMain::ListProc(HWND list, UINT message, WPARAM wParam, LPARA
 
 LRESULT TfmMain::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == taskbarCreated_ && taskbarCreated_ != 0) {
-    // The shell started again and forgot every icon.
+    // The shell started again and forgot every icon. A new shell that
+    // refuses it gets the window back: hidden without an icon, the program
+    // could not be reached.
     if (inTray_) {
       tray_->Delete();
-      tray_->Add(caption_);
+      if (!tray_->Add(caption_)) RemoveTrayIcon(true);
     }
     return DefWindowProcW(window_, message, wParam, lParam);
   }
@@ -302,6 +304,9 @@ LRESULT TfmMain::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     }
     case WM_SIZE:
+      // Minimised without the system command (show desktop, another
+      // program): into the tray all the same.
+      if (wParam == SIZE_MINIMIZED && !inTray_) HideToTray();
       MoveWindow(list_, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
       return 0;
     case WM_SETFOCUS:

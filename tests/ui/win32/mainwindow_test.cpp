@@ -165,6 +165,11 @@ TEST_F(MainWindowTest, TrayHidesRestoresAndComesBackWhenTheTaskbarDoes) {
   EXPECT_TRUE(IsWindowVisible(main->Handle()));
 
   NotifyLog::accept = TRUE;
+  ShowWindow(main->Handle(), SW_MINIMIZE);  // not through the system menu
+  EXPECT_TRUE(main->InTray());
+  main->RemoveTrayIcon(true);
+  EXPECT_FALSE(IsIconic(main->Handle()));
+
   MarkModified();
   SendMessageW(main->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
   EXPECT_TRUE(main->InTray());
@@ -189,6 +194,13 @@ TEST_F(MainWindowTest, TrayHidesRestoresAndComesBackWhenTheTaskbarDoes) {
   EXPECT_FALSE(main->InTray());
   EXPECT_TRUE(IsWindowVisible(main->Handle()));
   EXPECT_EQ(NotifyLog::calls.back(), DWORD(NIM_DELETE));
+
+  // A new taskbar that refuses the icon gives the window back.
+  ASSERT_TRUE(main->HideToTray());
+  NotifyLog::accept = FALSE;
+  SendMessageW(main->Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  EXPECT_FALSE(main->InTray());
+  EXPECT_TRUE(IsWindowVisible(main->Handle()));
   ui::TrayNotify = Shell_NotifyIconW;
 }
 
