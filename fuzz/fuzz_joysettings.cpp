@@ -4,7 +4,7 @@
 // that save to the same bytes.
 #include "FilesFuzzing.h"
 #include "engine/Profile.h"
-#include "formats/files/JoySettingsFile.h"
+#include "storage/JoySettingsFile.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include "FilesFuzzing.h"
 #include "base/ProgramFolder.h"
 #include "engine/Profile.h"
-#include "formats/files/JoySettingsFile.h"
-#include "formats/files/ProfileFile.h"
+#include "storage/JoySettingsFile.h"
+#include "storage/ProfileFile.h"
 
 namespace {
 

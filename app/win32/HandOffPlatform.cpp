@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "formats/files/FilePaths.h"
 #include "lang/Lang.h"
+#include "storage/FilePaths.h"
 #include "ui/HandOff.h"
 
 namespace qv::win32 {

@@ -19,7 +19,7 @@
 #include <map>
 #include <string>
 
-#include "tests/Win32Process.h"
+#include "tests/win32/Win32Process.h"
 
 namespace {
 

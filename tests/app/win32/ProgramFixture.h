@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "tests/TempFolder.h"
-#include "tests/Win32Process.h"
+#include "tests/win32/Win32Process.h"
 
 namespace qv::test {
 

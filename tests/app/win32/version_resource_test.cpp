@@ -8,7 +8,7 @@
 #include "app/win32/VersionResource.h"
 #include "base/win32/ProgramPath.h"
 #include "tests/TempFolder.h"
-#include "tests/Win32Process.h"
+#include "tests/win32/Win32Process.h"
 
 namespace qv::win32 {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/StartUp.h"
+#include "app/win32/StartUp.h"
 #include "base/ProgramFolder.h"
 #include "base/Utf.h"
 #include "engine/Hooks.h"
@@ -10,10 +10,10 @@
 #include "engine/Profile.h"
 #include "engine/SysCmd.h"
 #include "engine/Tracker.h"
-#include "formats/files/JoySettingsFile.h"
-#include "formats/files/ProfileFile.h"
 #include "lang/Translator.h"
 #include "mixer/win32/WinmmMixer.h"
+#include "storage/JoySettingsFile.h"
+#include "storage/ProfileFile.h"
 #include "tests/ui/win32/PngFile.h"
 #include "ui/DrawOps.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Joystick.h"
+#include "app/win32/Joystick.h"
 #include "engine/win32/WinSeams.h"
 #include "input/i_Joystick.h"
 #include "sim/RecordingKeyboard.h"

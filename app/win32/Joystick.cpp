@@ -1,4 +1,4 @@
-#include "app/Joystick.h"
+#include "app/win32/Joystick.h"
 
 #include "engine/Hooks.h"
 #include "input/win32/DirectInputJoystick.h"

@@ -1,4 +1,4 @@
-#include "formats/files/FilePaths.h"
+#include "storage/FilePaths.h"
 
 #include <filesystem>
 

@@ -1,9 +1,9 @@
 // The program settings file on a fake sound card with two devices.
 #include "FilesFixture.h"
 #include "engine/Sound.h"
-#include "formats/files/ProgramSettingsFile.h"
 #include "input/i_Joystick.h"
 #include "sim/FakeMixer.h"
+#include "storage/ProgramSettingsFile.h"
 
 namespace qv::test {
 namespace {

@@ -5,11 +5,11 @@
 #include "engine/PollThread.h"
 #include "engine/SysCmdInfo.h"
 #include "formats/SafeSave.h"
-#include "formats/files/FilePaths.h"
-#include "formats/files/ProfileFile.h"
 #include "sim/Clocks.h"
 #include "sim/RecordingKeyboard.h"
 #include "sim/UsLayout.h"
+#include "storage/FilePaths.h"
+#include "storage/ProfileFile.h"
 
 namespace qv::test {
 namespace {

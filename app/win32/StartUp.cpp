@@ -1,4 +1,4 @@
-#include "app/StartUp.h"
+#include "app/win32/StartUp.h"
 
 #include <windows.h>
 

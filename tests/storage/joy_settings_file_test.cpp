@@ -1,7 +1,7 @@
 // The joystick settings file: read into the table without ever leaving it,
 // written back byte for byte.
 #include "FilesFixture.h"
-#include "formats/files/JoySettingsFile.h"
+#include "storage/JoySettingsFile.h"
 
 namespace qv::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "formats/files/KeyActionFile.h"
+#include "storage/KeyActionFile.h"
 
 #include <string>
 

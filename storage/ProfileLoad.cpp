@@ -1,10 +1,10 @@
 #include "engine/Hooks.h"
 #include "engine/PollThread.h"
 #include "engine/Profile.h"
-#include "formats/files/EnumNames.h"
-#include "formats/files/FilePaths.h"
-#include "formats/files/KeyActionFile.h"
-#include "formats/files/ProfileFile.h"
+#include "storage/EnumNames.h"
+#include "storage/FilePaths.h"
+#include "storage/KeyActionFile.h"
+#include "storage/ProfileFile.h"
 
 namespace qv {
 namespace {

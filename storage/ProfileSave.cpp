@@ -4,11 +4,11 @@
 #include "engine/Profile.h"
 #include "engine/Tracker.h"
 #include "formats/SafeSave.h"
-#include "formats/files/EnumNames.h"
-#include "formats/files/FilePaths.h"
-#include "formats/files/KeyActionFile.h"
-#include "formats/files/LazySection.h"
-#include "formats/files/ProfileFile.h"
+#include "storage/EnumNames.h"
+#include "storage/FilePaths.h"
+#include "storage/KeyActionFile.h"
+#include "storage/LazySection.h"
+#include "storage/ProfileFile.h"
 
 namespace qv {
 namespace {

@@ -1,4 +1,4 @@
-#include "formats/files/EnumNames.h"
+#include "storage/EnumNames.h"
 
 namespace qv {
 namespace {

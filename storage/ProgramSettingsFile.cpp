@@ -1,4 +1,4 @@
-#include "formats/files/ProgramSettingsFile.h"
+#include "storage/ProgramSettingsFile.h"
 
 #include <exception>
 

@@ -1,4 +1,4 @@
-#include "formats/files/JoySettingsFile.h"
+#include "storage/JoySettingsFile.h"
 
 #include <algorithm>
 
@@ -6,8 +6,8 @@
 #include "base/Utf.h"
 #include "engine/Profile.h"
 #include "formats/SafeSave.h"
-#include "formats/files/EnumNames.h"
-#include "formats/files/LazySection.h"
+#include "storage/EnumNames.h"
+#include "storage/LazySection.h"
 
 namespace qv {
 namespace {
