@@ -5,7 +5,7 @@
 namespace qv {
 namespace {
 
-TProgramVersion version;
+TProgramVersion current;
 
 }  // namespace
 
@@ -20,11 +20,11 @@ int32_t BuildNumberOf(std::string_view version) {
   return build;
 }
 
-const TProgramVersion& ProgramVersion() { return version; }
+const TProgramVersion& ProgramVersion() { return current; }
 
 void SetProgramVersion(std::string text) {
-  version.Build = BuildNumberOf(text);
-  version.Text = std::move(text);
+  current.Build = BuildNumberOf(text);
+  current.Text = std::move(text);
 }
 
 }  // namespace qv
