@@ -1,0 +1,27 @@
+#pragma once
+// How a settings window meets the translator walk. The window's controls
+// that take a text from the language file are listed once, name and kind
+// with the control's id; from that list the window's component tree is made
+// at start-up (and translated with every other window), and the window puts
+// the translated texts on its controls each time it opens. Controls whose
+// texts the code sets (a version line, lists filled at run time) and fixed
+// texts (a "%" sign) are not listed: a translation would overwrite them.
+#include <span>
+#include <string_view>
+
+#include "lang/Component.h"
+
+namespace qv::ui::dialogs {
+
+struct TControlText {
+  std::string_view Name;
+  lang::Kind Kind;
+  int Id;
+};
+
+// The form, captioned with its own name as a stored layout is, owning one
+// component per control in the order of the list.
+void DescribeDialog(lang::TComponent& form, std::string_view formName,
+                    std::span<const TControlText> controls);
+
+}  // namespace qv::ui::dialogs
