@@ -13,14 +13,20 @@
 
 namespace qv::ui::dialogs {
 
+// Kinds as the walk knows them: a caption for labels, buttons, group boxes,
+// check boxes and tab sheets; list items for combo boxes (their number is the
+// layout's, the language file only rewords them); a tooltip for a picture
+// button, which shows no caption.
 struct TControlText {
   std::string_view Name;
   lang::Kind Kind;
   int Id;
+  int Items = 0;  // combo boxes: the number of items the layout has
 };
 
 // The form, captioned with its own name as a stored layout is, owning one
-// component per control in the order of the list.
+// component per control in the order of the list. A combo box's stored items
+// are its name with "_0", "_1", ... until translated.
 void DescribeDialog(lang::TComponent& form, std::string_view formName,
                     std::span<const TControlText> controls);
 

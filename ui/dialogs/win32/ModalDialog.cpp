@@ -1,8 +1,11 @@
 #include "ui/dialogs/win32/ModalDialog.h"
 
+#include <commctrl.h>
+
 #include "base/Error.h"
 #include "base/Utf.h"
 #include "lang/Translator.h"
+#include "ui/dialogs/win32/Controls.h"
 #include "ui/win32/ErrorBox.h"
 #include "ui/win32/Wide.h"
 
@@ -71,14 +74,42 @@ INT_PTR TModalDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void TModalDialog::ApplyTexts() {
   SetWindowTextW(window_, W(components_.caption));
+  HWND tooltips = nullptr;
   // The tree holds one component per listed control, in the list's order.
   for (size_t i = 0; i < texts_.size(); ++i) {
     HWND control = Item(texts_[i].Id);
     if (control == nullptr)
       throw Error(u"The window " + FromUtf8(components_.name) + u" has no control " +
                   FromUtf8(texts_[i].Name) + u".");
-    SetWindowTextW(control, W(components_.owned[i]->caption));
+    const lang::TComponent& component = *components_.owned[i];
+    switch (component.kind) {
+      case lang::Kind::ComboBox:
+        SetItems(control, component.items, component.itemIndex);
+        break;
+      case lang::Kind::SpeedButton:
+        // One tooltip window for the window, destroyed with it as its owner.
+        if (tooltips == nullptr)
+          tooltips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0,
+                                     0, 0, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+        AddTooltip(tooltips, control, component.hint);
+        break;
+      default:
+        SetWindowTextW(control, W(component.caption));
+        break;
+    }
   }
+}
+
+void TModalDialog::AddTooltip(HWND tooltips, HWND control, const std::u16string& text) {
+  if (tooltips == nullptr || text.empty()) return;
+  std::u16string copy = text;  // the tooltip keeps its own copy once the tool is added
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = window_;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = W(copy.data());
+  SendMessageW(tooltips, TTM_ADDTOOLW, 0, LPARAM(&tool));
 }
 
 void TModalDialog::CentreOnScreen() {
