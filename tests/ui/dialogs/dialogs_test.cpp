@@ -1,13 +1,12 @@
 // The rules of the settings windows, on their logic: what a spin edit's text
-// reads as, which texts each window takes from the language file, the sound
-// device and line lists with their choices, what OK writes, and the link.
+// reads as, which texts each window takes from the language file, and the
+// program settings' device and line lists, choices and what OK writes.
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 #include <vector>
 
-#include "engine/Profile.h"
 #include "engine/Sound.h"
 #include "input/i_Joystick.h"
 #include "lang/TextCatalog.h"
@@ -76,19 +75,22 @@ TEST(DialogTexts, EachWindowTakesExactlyTheCaptionsOfItsSection) {
 
 class ProgSettingsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    api.Devices = {sim::FakeMixerApi::SoundCard(u"Card A"), sim::FakeMixerApi::SoundCard(u"Card B")};
-    CreateMixers(api);
+  void TearDown() override {
+    CreateMixers(NoMixerApi());
     RecPercent = DefaultRecPercent;
   }
-  void TearDown() override { CreateMixers(NoMixerApi()); }
-
-  // The recording mixer on device, its line at source (none: -1).
-  void Current(int device, int source) {
-    RecordingMixer().Open(device);
-    RecLine = source < 0
-                  ? TMixerLineRec{}
-                  : RecordingMixer().GetSourceLine(RecordingMixer().RecordingDestination(), uint32_t(source));
+  // The system's sound cards (of two), the recording mixer on device recDevice
+  // (-1: closed) with its line at source (-1: none).
+  void System(int cards, int recDevice, int source, bool unreadableFirstLine = false) {
+    api.Devices = {sim::FakeMixerApi::SoundCard(u"Card A"), sim::FakeMixerApi::SoundCard(u"Card B")};
+    api.Devices.resize(size_t(cards));
+    for (sim::TFakeDevice& device : api.Devices)
+      device.Destinations[1].Sources[0].Unreadable = unreadableFirstLine;
+    CreateMixers(api);
+    TMixer& recording = RecordingMixer();
+    recording.Open(recDevice);
+    RecLine = source < 0 ? TMixerLineRec{}
+                         : recording.GetSourceLine(recording.RecordingDestination(), uint32_t(source));
   }
 
   sim::FakeMixerApi api;
@@ -96,149 +98,82 @@ class ProgSettingsTest : public ::testing::Test {
 };
 
 TEST_F(ProgSettingsTest, ListsFollowTheMixersAndTheCurrentLineOnlyOnItsDevice) {
-  struct Case {
+  const std::vector<std::u16string> card = {u"Line In", u"Microphone"};
+  const struct {
     const char* what;
-    int devices;    // of the two sound cards, how many the system has
-    int recDevice;  // the recording mixer's device (-1: closed)
-    int line;       // its recording line's source (-1: none)
-    int choose;     // then the recording device chosen in the list (-2: none chosen)
+    int cards, recDevice, line;
+    bool unreadable;
+    std::vector<int> chosen;  // recording devices picked in the list, in turn
     int expectRec, expectLine;
     std::vector<std::u16string> expectLines;
+  } cases[] = {
+      {"no mixer devices", 0, -1, -1, false, {}, -1, -1, {}},
+      {"a closed recording mixer", 2, -1, -1, false, {}, -1, -1, {}},
+      {"the current line shown", 2, 1, 1, false, {}, 1, 1, card},
+      {"no current line: the first", 2, 1, -1, false, {}, 1, 0, card},
+      {"another device: its first line", 2, 1, 1, false, {0}, 0, 0, card},
+      {"back to the current device: its line", 2, 0, 1, false, {1, 0}, 0, 1, card},
+      {"a device picked while the mixer is closed", 2, -1, -1, false, {1}, 1, 0, card},
+      {"an unreadable line keeps its place", 2, 1, 1, true, {}, 1, 1, {u"", u"Microphone"}},
   };
-  const std::vector<std::u16string> card = {u"Line In", u"Microphone"};
-  const Case cases[] = {
-      {"no mixer devices", 0, -1, -1, -2, -1, -1, {}},
-      {"a closed recording mixer", 2, -1, -1, -2, -1, -1, {}},
-      {"the current line shown", 2, 1, 1, -2, 1, 1, card},
-      {"no current line: the first", 2, 1, -1, -2, 1, 0, card},
-      {"another device: its first line", 2, 1, 1, 0, 0, 0, card},
-      {"back to the current device: its line", 2, 0, 1, 0, 0, 1, card},
-      {"a device chosen away from a closed mixer", 2, -1, -1, 1, 1, 0, card},
-  };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    api.Devices = {sim::FakeMixerApi::SoundCard(u"Card A"), sim::FakeMixerApi::SoundCard(u"Card B")};
-    api.Devices.resize(size_t(c.devices));
-    CreateMixers(api);
-    Current(c.recDevice, c.line);
+    System(c.cards, c.recDevice, c.line, c.unreadable);
     TProgSettings logic(joystick);
-    if (c.choose != -2) {
-      logic.ChooseRecordingDevice(1 - c.choose);  // away first, as a user would
-      logic.ChooseRecordingDevice(c.choose);
-    }
-    EXPECT_EQ(logic.Devices.size(), size_t(c.devices));
+    for (int device : c.chosen) logic.ChooseRecordingDevice(device);
+    EXPECT_EQ(logic.Devices.size(), size_t(c.cards));
     EXPECT_EQ(logic.RecDevice, c.expectRec);
     EXPECT_EQ(logic.Lines, c.expectLines);
     EXPECT_EQ(logic.Line, c.expectLine);
   }
 }
 
-TEST_F(ProgSettingsTest, AnUnreadableLineKeepsItsPlaceAsAnEmptyItem) {
-  api.Devices[1].Destinations[1].Sources[0].Unreadable = true;
-  CreateMixers(api);
-  TProgSettings logic(joystick);
-  logic.ChooseRecordingDevice(1);
-  EXPECT_EQ(logic.Lines, (std::vector<std::u16string>{u"", u"Microphone"}));
-  logic.Line = 0;
-  logic.Store(joystick);
-  EXPECT_FALSE(RecLine);  // the chosen line could not be read
-}
-
-TEST_F(ProgSettingsTest, OkWritesMixersLineLevelAndBinding) {
-  struct Case {
+// Untouched, OK takes the same devices and line again; whatever it takes,
+// the temporary mixer goes with the window.
+TEST_F(ProgSettingsTest, OkWritesMixersLineLevelAndBindingAndFreesTheTemporaryMixer) {
+  const struct {
     const char* what;
+    bool untouched, unreadable;
     int play, rec, line;
     int32_t level;
     std::u16string binding;
     int32_t expectLevel;
+    const char16_t* expectLine;  // null: no line
+  } cases[] = {
+      {"untouched", true, false, 0, 0, 0, 0, u"", 73, u"Microphone"},
+      {"both closed, no line", false, false, -1, -1, -1, 50, u"", 50, nullptr},
+      {"other devices, a typed binding", false, false, 0, 1, 0, 100, u"Typed Stick", 100, u"Line In"},
+      {"an unreadable line", false, true, 1, 1, 0, 50, u"", 50, nullptr},
+      {"level below the range", false, false, 0, 0, 1, 0, u"", TProgSettings::MinLevel, u"Microphone"},
+      {"level above the range", false, false, 0, 0, 1, 500, u"", TProgSettings::MaxLevel, u"Microphone"},
   };
-  const Case cases[] = {
-      {"both closed, no line", -1, -1, -1, 50, u"", 50},
-      {"other devices, a typed binding", 1, 1, 0, 100, u"Typed Stick", 100},
-      {"level below the range", 0, 0, 1, 0, u"", TProgSettings::MinLevel},
-      {"level above the range", 0, 0, 1, 500, u"", TProgSettings::MaxLevel},
-  };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    CreateMixers(api);
-    TProgSettings logic(joystick);
-    logic.PlayDevice = c.play;
-    logic.ChooseRecordingDevice(c.rec);
-    logic.Line = c.line;
-    logic.Level = c.level;
-    logic.Binding = c.binding;
-    logic.Store(joystick);
-    EXPECT_EQ(PlaybackMixer().DeviceIndex(), c.play);
-    EXPECT_EQ(RecordingMixer().DeviceIndex(), c.rec);
-    EXPECT_EQ(bool(RecLine), c.line >= 0);
+    System(2, 1, 1, c.unreadable);
+    PlaybackMixer().Open(1);
+    RecPercent = 73;
+    joystick.SetPreferredName(u"Stick");
+    {
+      TProgSettings logic(joystick);
+      EXPECT_EQ(api.OpenDevices, 3);  // the engine's two and the one listing lines
+      if (!c.untouched) {
+        logic.PlayDevice = c.play;
+        logic.ChooseRecordingDevice(c.rec);
+        logic.Line = c.line;
+        logic.Level = c.level;
+        logic.Binding = c.binding;
+      }
+      logic.Store(joystick);
+    }
+    EXPECT_EQ(api.OpenDevices, (c.untouched ? 2 : (c.play >= 0) + (c.rec >= 0)));
+    EXPECT_EQ(PlaybackMixer().DeviceIndex(), c.untouched ? 1 : c.play);
+    EXPECT_EQ(RecordingMixer().DeviceIndex(), c.untouched ? 1 : c.rec);
+    EXPECT_EQ(RecLine ? RecLine.Line.Name : u"-", c.expectLine ? c.expectLine : u"-");
     if (RecLine) {
       EXPECT_EQ(RecLine.Owner, &RecordingMixer());
-      EXPECT_EQ(RecLine.Line.Source, uint32_t(c.line));
     }
     EXPECT_EQ(RecPercent, c.expectLevel);
-    EXPECT_EQ(joystick.PreferredName(), c.binding);
-  }
-}
-
-TEST_F(ProgSettingsTest, OkUntouchedTakesTheSameDevicesAndLineAndFreesTheTemporaryMixer) {
-  PlaybackMixer().Open(1);
-  Current(1, 1);
-  RecPercent = 73;
-  joystick.SetPreferredName(u"Stick");
-  {
-    TProgSettings logic(joystick);
-    EXPECT_EQ(api.OpenDevices, 3);  // the engine's two and the one listing lines
-    logic.Store(joystick);
-  }
-  EXPECT_EQ(api.OpenDevices, 2);
-  EXPECT_EQ(PlaybackMixer().DeviceIndex(), 1);
-  EXPECT_EQ(RecordingMixer().DeviceIndex(), 1);
-  ASSERT_TRUE(RecLine);
-  EXPECT_EQ(RecLine.Line.Name, u"Microphone");
-  EXPECT_EQ(RecPercent, 73);
-  EXPECT_EQ(joystick.PreferredName(), u"Stick");
-}
-
-TEST(ProgSettings, TheBindingListStartsWithTheFirstControllerFound) {
-  EXPECT_EQ(BindingItems({}), std::vector<std::u16string>{u""});
-  const std::vector<std::u16string> found = {u"Stick", u"Pad"};
-  EXPECT_EQ(BindingItems(found), (std::vector<std::u16string>{u"", u"Stick", u"Pad"}));
-}
-
-TEST(Compatibility, OkBoundsThePausesAndMarksTheProfile) {
-  ClearModified();
-  ShiftPause = 5000;  // as a hand-edited file may hold it
-  TapPause = 30;
-  TCompatibility logic;
-  logic.Load();
-  EXPECT_EQ(logic.ShiftDelay, 5000);
-  EXPECT_FALSE(ProfileModified());
-  logic.PressDelay = -4;
-  logic.Store();
-  EXPECT_EQ(ShiftPause, TCompatibility::MaxPause);
-  EXPECT_EQ(TapPause, TCompatibility::MinPause);
-  EXPECT_TRUE(ProfileModified());
-  ClearModified();
-  ResetProfile();
-}
-
-TEST(About, TheLinkIsVisitedOnlyWhenTheShellOpenedIt) {
-  EXPECT_EQ(VersionLine(u"1.2.3"), u"v. 1.2.3");
-  struct Case {
-    intptr_t answer;
-    bool opened;
-  };
-  for (const Case c : {Case{0, false}, Case{2, false}, Case{32, false}, Case{33, true}, Case{42, true}}) {
-    TAboutLink link;
-    std::u16string asked;
-    EXPECT_EQ(link.Follow([&](std::u16string_view address) {
-      asked = address;
-      return c.answer;
-    }),
-              c.opened)
-        << c.answer;
-    EXPECT_EQ(link.Visited(), c.opened) << c.answer;
-    EXPECT_EQ(asked, HomePage);
+    EXPECT_EQ(joystick.PreferredName(), c.untouched ? u"Stick" : c.binding);
   }
 }
 
