@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <string>
 
+#include "base/Error.h"
+#include "base/Utf.h"
 #include "ui/dialogs/SpinValue.h"
 #include "ui/dialogs/win32/Controls.h"
 
@@ -16,6 +18,13 @@ void TSpinEdit::Attach(HWND window, int editId, int upDownId, int32_t min, int32
   editId_ = editId;
   min_ = min;
   max_ = max;
+  // A template without these would show "32,767" (read back as 32) or refuse
+  // the minus sign: say so the first time the window opens.
+  const auto style = GetWindowLongW(upDown_, GWL_STYLE);
+  if (edit_ == nullptr || HWND(SendMessageW(upDown_, UDM_GETBUDDY, 0, 0)) != edit_ ||
+      (GetWindowLongW(edit_, GWL_STYLE) & ES_NUMBER) != 0 ||
+      (style & (UDS_NOTHOUSANDS | UDS_SETBUDDYINT)) != (UDS_NOTHOUSANDS | UDS_SETBUDDYINT))
+    throw Error(u"The spin edit " + FromUtf8(std::to_string(editId)) + u" is not an edit with its up-down.");
   SendMessageW(upDown_, UDM_SETRANGE32, WPARAM(min), LPARAM(max));
   UDACCEL accel{0, UINT(step)};
   SendMessageW(upDown_, UDM_SETACCEL, 1, LPARAM(&accel));

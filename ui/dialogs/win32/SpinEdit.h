@@ -17,7 +17,8 @@ namespace qv::ui::dialogs::win32 {
 
 class TSpinEdit {
  public:
-  // At the window's WM_INITDIALOG; step is how far one click of an arrow goes.
+  // At the window's WM_INITDIALOG; step is how far one click of an arrow
+  // goes. Raises when the template's controls are not what is said above.
   void Attach(HWND window, int editId, int upDownId, int32_t min, int32_t max, int32_t step = 1);
   // Shows value, bounded to the range. No change notice: loading a stored
   // value is not an edit.

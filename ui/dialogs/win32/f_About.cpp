@@ -13,6 +13,17 @@ namespace {
 constexpr COLORREF LinkColour = RGB(0, 0, 204);
 constexpr COLORREF VisitedColour = RGB(119, 0, 136);
 
+// The control's font, changed by change, as a new font the caller frees.
+template <class Change>
+HFONT SetDerivedFont(HWND control, Change change) {
+  LOGFONTW font{};
+  GetObjectW(HFONT(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
+  change(font);
+  HFONT derived = CreateFontIndirectW(&font);
+  SendMessageW(control, WM_SETFONT, WPARAM(derived), FALSE);
+  return derived;
+}
+
 intptr_t ShellExecuteOpen(std::u16string_view address) {
   const std::u16string text(address);
   return reinterpret_cast<intptr_t>(
@@ -29,13 +40,12 @@ TfmAbout::TfmAbout(std::u16string version)
 void TfmAbout::OnInit() {
   SetText(Handle(), lang::LangTranslate("fmAbout", "fmAbout"));
   SetText(Item(IDC_LB_VERSION), VersionLine(version_));
-  HWND link = Item(IDC_LB_LINK);
-  SetText(link, std::u16string(HomePage));
-  LOGFONTW font{};
-  GetObjectW(HFONT(SendMessageW(link, WM_GETFONT, 0, 0)), sizeof(font), &font);
-  font.lfUnderline = TRUE;
-  linkFont_ = CreateFontIndirectW(&font);
-  SendMessageW(link, WM_SETFONT, WPARAM(linkFont_), FALSE);
+  SetText(Item(IDC_LB_LINK), std::u16string(HomePage));
+  linkFont_ = SetDerivedFont(Item(IDC_LB_LINK), [](LOGFONTW& font) { font.lfUnderline = TRUE; });
+  nameFont_ = SetDerivedFont(Item(IDC_LB_PROGRAM), [](LOGFONTW& font) {
+    font.lfWeight = FW_BOLD;
+    font.lfHeight = font.lfHeight * 3 / 2;
+  });
 }
 
 void TfmAbout::OnCommand(int id, int code) {
@@ -64,7 +74,8 @@ bool TfmAbout::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& re
       return true;
     case WM_DESTROY:
       DeleteObject(linkFont_);
-      linkFont_ = nullptr;
+      DeleteObject(nameFont_);
+      linkFont_ = nameFont_ = nullptr;
       return false;
     default:
       return false;

@@ -25,6 +25,7 @@ class TfmAbout final : public TModalDialog {
   std::u16string version_;
   TAboutLink link_;
   HFONT linkFont_ = nullptr;
+  HFONT nameFont_ = nullptr;
 };
 
 }  // namespace qv::ui::dialogs::win32
