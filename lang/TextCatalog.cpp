@@ -172,6 +172,7 @@ constexpr auto kCatalog = std::to_array<CatalogEntry>({
     Caption(kProg, "lbMicVolume"),
     Caption(kProg, "grpBinding"),
     Caption(kProg, "lbJoystick"),
+    Caption(kProg, "lbBindingNote"),
     Caption(kProg, "btOk"),
     Caption(kProg, "btCancel"),
 
@@ -184,6 +185,7 @@ constexpr auto kCatalog = std::to_array<CatalogEntry>({
     // The about window sets its caption again each time it is shown.
     {kAbout, "fmAbout", TextUse::Caption, {}, true},
     Caption(kAbout, "lbAuthor"),
+    Caption(kAbout, "btOk"),
 
     // Shared texts, reached through an empty section.
     RuntimeText("COMMON", "msgTitle", "s"),  // version text

@@ -44,6 +44,8 @@ class TMixer {
   TMixer(const TMixer&) = delete;
   TMixer& operator=(const TMixer&) = delete;
 
+  // The platform mixer this one opens its devices on.
+  MixerApi& Api() const { return *api_; }
   int DeviceCount() const;
   // Empty outside 0 .. DeviceCount() - 1.
   std::u16string DeviceName(int index) const;

@@ -29,7 +29,8 @@ class FakeDevice final : public MixerDevice {
     return Describe(destination, 0);
   }
   std::optional<TMixerLine> LineBySource(uint32_t destination, uint32_t source) override {
-    if (destination >= Destinations().size() || source >= Destinations()[destination].Sources.size())
+    if (destination >= Destinations().size() || source >= Destinations()[destination].Sources.size() ||
+        Destinations()[destination].Sources[source].Unreadable)
       return std::nullopt;
     return Describe(destination, source + 1);
   }

@@ -17,6 +17,7 @@ struct TFakeLine {
   std::optional<uint32_t> Volume;  // absent: the line has no volume control
   std::optional<uint32_t> Mute;
   std::vector<TFakeLine> Sources;  // only on destinations
+  bool Unreadable = false;         // a source the device lists but cannot describe
 };
 
 struct TFakeDevice {

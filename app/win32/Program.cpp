@@ -36,6 +36,7 @@
 #include "storage/ProfileFile.h"
 #include "storage/ProgramSettingsFile.h"
 #include "ui/HandOff.h"
+#include "ui/dialogs/win32/Dialogs.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/f_Trap.h"
 
@@ -76,6 +77,7 @@ struct TRun {
   input::TJoystick joystick;
   std::unique_ptr<TJoystickView> view;
   std::unique_ptr<ui::TfmMain> main;
+  std::unique_ptr<ui::dialogs::win32::TDialogs> dialogs;
   std::unique_ptr<TMainTrapHost> trapHost;
   std::unique_ptr<ui::win32::TfmTrap> trap;
 };
@@ -112,7 +114,10 @@ void StartAndRun(TRun& run, const std::u16string& joySettingsFault) {
   services.LoadProfile = qv::LoadProfile;
   services.SaveProfile = qv::SaveProfile;
   services.SaveProgramSettings = [&joystick = run.joystick] { SaveProgramSettings(joystick); };
-  run.main = std::make_unique<ui::TfmMain>(FromUtf8(ProgramVersion().Text), *run.view, std::move(services));
+  services.OpenActionDialog = [&dialogs = run.dialogs](ui::TActionId action) { dialogs->Open(action); };
+  const std::u16string version = FromUtf8(ProgramVersion().Text);
+  run.main = std::make_unique<ui::TfmMain>(version, *run.view, std::move(services));
+  run.dialogs = std::make_unique<ui::dialogs::win32::TDialogs>(run.main->Handle(), run.joystick, version);
   lang::win32::SetMessageBoxOwner(run.main->Handle());
   run.trapHost = std::make_unique<TMainTrapHost>(*run.main);
   run.trap = std::make_unique<ui::win32::TfmTrap>(*run.trapHost, title);

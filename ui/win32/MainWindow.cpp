@@ -212,8 +212,10 @@ void TfmMain::Execute(TActionId action) {
       commands_.New();
       break;
     case TActionId::Load:
-    case TActionId::LoadNoHk:
       commands_.Load();
+      break;
+    case TActionId::LoadNoHk:
+      if (!BringOpenWindowForward()) commands_.Load();
       break;
     case TActionId::Save:
       commands_.Save();
@@ -225,10 +227,10 @@ void TfmMain::Execute(TActionId action) {
       commands_.SetInitial();
       break;
     case TActionId::PopRestore:
-      RemoveTrayIcon(true);
+      if (!BringOpenWindowForward()) RemoveTrayIcon(true);
       break;
     case TActionId::PopExit:
-      SendMessageW(window_, WM_CLOSE, 0, 0);
+      if (!BringOpenWindowForward()) SendMessageW(window_, WM_CLOSE, 0, 0);
       break;
     case TActionId::Compatibility:
     case TActionId::JoySettings:

@@ -86,6 +86,11 @@ class TfmMain final : public TMainHost {
   void CreateList();
   void BuildMenus();
   void TrayCallback(LPARAM mouse);
+  // While one of our windows runs modally over this one (which it disables),
+  // the tray's commands only bring that window forward: a profile loaded or
+  // the program closed under it would leave its OK writing into the wrong
+  // profile. True when there was such a window.
+  bool BringOpenWindowForward();
   std::u16string Text(std::string_view component) const;
 
   TMainWindowServices services_;

@@ -55,7 +55,15 @@ bool TfmMain::BringUp() {
   return true;
 }
 
+bool TfmMain::BringOpenWindowForward() {
+  if (IsWindowEnabled(window_)) return false;
+  if (inTray_) RemoveTrayIcon(true);
+  SetForegroundWindow(GetLastActivePopup(window_));
+  return true;
+}
+
 void TfmMain::TrayCallback(LPARAM mouse) {
+  if ((mouse == WM_LBUTTONDBLCLK || mouse == WM_RBUTTONUP) && BringOpenWindowForward()) return;
   if (mouse == WM_LBUTTONDBLCLK) {
     RemoveTrayIcon(true);
   } else if (mouse == WM_RBUTTONUP) {

@@ -351,6 +351,31 @@ TEST_F(HandOffTest, PayloadOutOfBoundsChangesNothing) {
   EXPECT_TRUE(Names(main, L"lever.qvprof"));
 }
 
+// The main window's commands open the settings windows of the program; one
+// that edits the settings holds polling stopped, so a hand-off meanwhile is dropped.
+TEST_F(HandOffTest, TheSettingsWindowsOpenFromTheMainWindowAndProfileOnesDropAHandOff) {
+  const struct {
+    WPARAM command;
+    const wchar_t* caption;
+    bool polls;
+  } cases[] = {
+      {104, L"Compatibility", false}, {107, L"Program settings", false}, {111, L"About Quorvex", true}};
+  const std::wstring path = profile.wstring();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.command);
+    PostMessageW(main, WM_COMMAND, c.command, 0);
+    HWND window = WaitForBox(*first);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(WindowText(window), c.caption);
+    EXPECT_EQ(SendMessageW(Trap(), 1026, 0, 0) != 0, c.polls);
+    if (!c.polls) SendToTrap(path.c_str(), (path.size() + 1) * 2);
+    PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
+    EXPECT_TRUE(WaitUntil([&] { return SendMessageW(Trap(), 1026, 0, 0) != 0; }));
+  }
+  EXPECT_FALSE(Names(main, L"lever.qvprof"));
+}
+
 TEST_F(HandOffTest, BusyCopyLetsTheUserChooseASecondOne) {
   // The open dialog stops polling in the first copy.
   PostMessageW(main, WM_COMMAND, 101, 0);

@@ -1,7 +1,5 @@
 #include "tests/ui/win32/MainWindowFixture.h"
 
-#include <filesystem>
-
 #include "app/win32/StartUp.h"
 #include "base/ProgramFolder.h"
 #include "base/Utf.h"
@@ -14,8 +12,9 @@
 #include "mixer/win32/WinmmMixer.h"
 #include "storage/JoySettingsFile.h"
 #include "storage/ProfileFile.h"
-#include "tests/ui/win32/PngFile.h"
+#include "tests/ui/win32/WindowPicture.h"
 #include "ui/DrawOps.h"
+#include "ui/dialogs/win32/Dialogs.h"
 
 namespace qv::test {
 
@@ -61,7 +60,10 @@ void MainWindowTest::Open(std::u16string_view language, int showCommand, std::u1
   ResetProfile();
   ProfileFileName = std::move(lastFile);
   app::InstallLanguage(language);
-  main = std::make_unique<ui::TfmMain>(u"0.1.0", view_, Services());
+  ui::TMainWindowServices services = Services();
+  services.OpenActionDialog = [this](ui::TActionId action) { dialogs->Open(action); };
+  main = std::make_unique<ui::TfmMain>(u"0.1.0", view_, std::move(services));
+  dialogs = std::make_unique<ui::dialogs::win32::TDialogs>(main->Handle(), joystick, u"0.1.0");
   app::TranslateWindows(*main);
   main->InitialLoadAndPlacement();
   app::ShowAndStartPolling(*main, StartShowFor(showCommand, false, u""));
@@ -84,6 +86,7 @@ void MainWindowTest::Close() {
   timer_ = 0;
   StopPolling();
   ClearModified();
+  dialogs.reset();
   main.reset();
   lang::ResetTranslation();
   Pump(50);
@@ -159,46 +162,9 @@ std::u16string MainWindowTest::Caption() {
 std::string MainWindowTest::Screenshot(const std::string& name) {
   RedrawWindow(main->Handle(), nullptr, nullptr,
                RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
-  RECT r{};
-  GetWindowRect(main->Handle(), &r);
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = -h;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  // What the screen shows there: the frame and every child as drawn.
   SetForegroundWindow(main->Handle());
   Pump(200);
-  BitBlt(dc, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  GdiFlush();
-  const size_t width = size_t(w), height = size_t(h), stride = (width * 3 + 3) & ~size_t(3);
-  std::vector<uint8_t> rgb(width * height * 3);
-  for (size_t y = 0; y < height; ++y) {
-    const auto* row = static_cast<const uint8_t*>(bits) + y * stride;
-    for (size_t x = 0; x < width; ++x) {
-      uint8_t* px = &rgb[(y * width + x) * 3];
-      px[0] = row[x * 3 + 2];
-      px[1] = row[x * 3 + 1];
-      px[2] = row[x * 3];
-    }
-  }
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
-  const std::filesystem::path folder = std::filesystem::path(ProgramFolder()) / ".." / "screenshots";
-  std::filesystem::create_directories(folder);
-  const std::string path = (folder / name).string();
-  EXPECT_TRUE(WritePng(path, w, h, rgb)) << path;
-  return path;
+  return SaveWindowPicture(main->Handle(), name);
 }
 
 }  // namespace qv::test

@@ -1,7 +1,8 @@
 #pragma once
 // The real main window under Wine, brought up by the program's own start-up
 // steps over a stand-in train controller, with helpers to pump messages,
-// answer the modal boxes and dialogs it opens, and take screenshots.
+// answer the modal boxes and dialogs it opens, and take screenshots. The
+// settings windows come up with it, as in the program.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -16,6 +17,7 @@
 #include "sim/RecordingKeyboard.h"
 #include "sim/VirtualJoystick.h"
 #include "ui/ControlTree.h"
+#include "ui/dialogs/win32/Dialogs.h"
 #include "ui/win32/MainWindow.h"
 
 namespace qv::test {
@@ -53,6 +55,8 @@ class MainWindowTest : public ::testing::Test {
   static std::unique_ptr<sim::TVirtualJoystick> api;
   static input::TJoystick joystick;
   std::unique_ptr<ui::TfmMain> main;
+  // The settings windows, made after the main window as the program makes them.
+  std::unique_ptr<ui::dialogs::win32::TDialogs> dialogs;
 
  private:
   static ui::TMainWindowServices Services();

@@ -1,0 +1,181 @@
+// The rules of the settings windows, on their logic: what a spin edit's text
+// reads as, which texts each window takes from the language file, and the
+// program settings' device and line lists, choices and what OK writes.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/Sound.h"
+#include "input/i_Joystick.h"
+#include "lang/TextCatalog.h"
+#include "sim/FakeMixer.h"
+#include "ui/dialogs/About.h"
+#include "ui/dialogs/Compatibility.h"
+#include "ui/dialogs/ProgSettings.h"
+#include "ui/dialogs/SpinValue.h"
+
+namespace qv::ui::dialogs {
+namespace {
+
+TEST(SpinValue, TextReadsAsANumberOfTheRange) {
+  struct Case {
+    std::u16string text;
+    int32_t min, max, expected;
+  };
+  const Case cases[] = {
+      {u"5000", 0, 1000, 1000},       // typed past the maximum
+      {u"", 0, 1000, 0},              // emptied
+      {u"", 1, 100, 1},               // emptied, the minimum is not zero
+      {u"-999", -1000, 70000, -999},  // negative where the range allows it
+      {u"-5", 0, 1000, 0},            // negative where it does not
+      {u"65535", 0, 70000, 65535},    // beyond 16 bits
+      {u"32,767", 0, 70000, 0},       // a thousands separator is no number
+      {u" 42 ", 0, 100, 42},          // blanks around it
+      {u"+7", 0, 100, 7},
+      {u"-", 0, 100, 0},
+      {u"12a", 0, 100, 0},
+      {u"99999999999", -5, 2147483647, 2147483647},  // would wrap in 32 bits
+      {u"-99999999999", -2147483647 - 1, 5, -2147483647 - 1},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(SpinValueFromText(c.text, c.min, c.max), c.expected)
+        << std::string(c.text.begin(), c.text.end()) << " in " << c.min << ".." << c.max;
+  }
+}
+
+// What a window puts on its controls from the language file is exactly what
+// the catalog (and so every language file) has for its section: a name with
+// no text would show the component name, a text with no control is lost.
+TEST(DialogTexts, EachWindowTakesExactlyTheCaptionsOfItsSection) {
+  struct Window {
+    std::string_view section;
+    std::span<const TControlText> texts;
+  };
+  const Window windows[] = {
+      {"fmCompatibility", CompatibilityTexts()},
+      {"fmProgSettings", ProgSettingsTexts()},
+      {"fmAbout", AboutTexts()},
+  };
+  for (const Window& w : windows) {
+    std::set<std::string_view> listed{w.section};
+    std::set<int> ids;
+    for (const TControlText& t : w.texts) {
+      EXPECT_TRUE(listed.insert(t.Name).second) << w.section << "." << t.Name << " listed twice";
+      EXPECT_TRUE(ids.insert(t.Id).second) << w.section << "." << t.Name << " shares its id";
+    }
+    std::set<std::string_view> catalog;
+    for (const lang::CatalogEntry& e : lang::TextCatalog()) {
+      if (e.section == w.section && e.use == lang::TextUse::Caption) catalog.insert(e.key);
+    }
+    EXPECT_EQ(listed, catalog) << w.section;
+  }
+}
+
+class ProgSettingsTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    CreateMixers(NoMixerApi());
+    RecPercent = DefaultRecPercent;
+  }
+  // The system's sound cards (of two), the recording mixer on device recDevice
+  // (-1: closed) with its line at source (-1: none).
+  void System(int cards, int recDevice, int source, bool unreadableFirstLine = false) {
+    api.Devices = {sim::FakeMixerApi::SoundCard(u"Card A"), sim::FakeMixerApi::SoundCard(u"Card B")};
+    api.Devices.resize(size_t(cards));
+    for (sim::TFakeDevice& device : api.Devices)
+      device.Destinations[1].Sources[0].Unreadable = unreadableFirstLine;
+    CreateMixers(api);
+    TMixer& recording = RecordingMixer();
+    recording.Open(recDevice);
+    RecLine = source < 0 ? TMixerLineRec{}
+                         : recording.GetSourceLine(recording.RecordingDestination(), uint32_t(source));
+  }
+
+  sim::FakeMixerApi api;
+  input::TJoystick joystick;
+};
+
+TEST_F(ProgSettingsTest, ListsFollowTheMixersAndTheCurrentLineOnlyOnItsDevice) {
+  const std::vector<std::u16string> card = {u"Line In", u"Microphone"};
+  const struct {
+    const char* what;
+    int cards, recDevice, line;
+    bool unreadable;
+    std::vector<int> chosen;  // recording devices picked in the list, in turn
+    int expectRec, expectLine;
+    std::vector<std::u16string> expectLines;
+  } cases[] = {
+      {"no mixer devices", 0, -1, -1, false, {}, -1, -1, {}},
+      {"a closed recording mixer", 2, -1, -1, false, {}, -1, -1, {}},
+      {"the current line shown", 2, 1, 1, false, {}, 1, 1, card},
+      {"no current line: the first", 2, 1, -1, false, {}, 1, 0, card},
+      {"another device: its first line", 2, 1, 1, false, {0}, 0, 0, card},
+      {"back to the current device: its line", 2, 0, 1, false, {1, 0}, 0, 1, card},
+      {"a device picked while the mixer is closed", 2, -1, -1, false, {1}, 1, 0, card},
+      {"an unreadable line keeps its place", 2, 1, 1, true, {}, 1, 1, {u"", u"Microphone"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    System(c.cards, c.recDevice, c.line, c.unreadable);
+    TProgSettings logic(joystick);
+    for (int device : c.chosen) logic.ChooseRecordingDevice(device);
+    EXPECT_EQ(logic.Devices.size(), size_t(c.cards));
+    EXPECT_EQ(logic.RecDevice, c.expectRec);
+    EXPECT_EQ(logic.Lines, c.expectLines);
+    EXPECT_EQ(logic.Line, c.expectLine);
+  }
+}
+
+// Untouched, OK takes the same devices and line again; whatever it takes,
+// the temporary mixer goes with the window.
+TEST_F(ProgSettingsTest, OkWritesMixersLineLevelAndBindingAndFreesTheTemporaryMixer) {
+  const struct {
+    const char* what;
+    bool untouched, unreadable;
+    int play, rec, line;
+    int32_t level;
+    std::u16string binding;
+    int32_t expectLevel;
+    const char16_t* expectLine;  // null: no line
+  } cases[] = {
+      {"untouched", true, false, 0, 0, 0, 0, u"", 73, u"Microphone"},
+      {"both closed, no line", false, false, -1, -1, -1, 50, u"", 50, nullptr},
+      {"other devices, a typed binding", false, false, 0, 1, 0, 100, u"Typed Stick", 100, u"Line In"},
+      {"an unreadable line", false, true, 1, 1, 0, 50, u"", 50, nullptr},
+      {"level below the range", false, false, 0, 0, 1, 0, u"", TProgSettings::MinLevel, u"Microphone"},
+      {"level above the range", false, false, 0, 0, 1, 500, u"", TProgSettings::MaxLevel, u"Microphone"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    System(2, 1, 1, c.unreadable);
+    PlaybackMixer().Open(1);
+    RecPercent = 73;
+    joystick.SetPreferredName(u"Stick");
+    {
+      TProgSettings logic(joystick);
+      EXPECT_EQ(api.OpenDevices, 3);  // the engine's two and the one listing lines
+      if (!c.untouched) {
+        logic.PlayDevice = c.play;
+        logic.ChooseRecordingDevice(c.rec);
+        logic.Line = c.line;
+        logic.Level = c.level;
+        logic.Binding = c.binding;
+      }
+      logic.Store(joystick);
+    }
+    EXPECT_EQ(api.OpenDevices, (c.untouched ? 2 : (c.play >= 0) + (c.rec >= 0)));
+    EXPECT_EQ(PlaybackMixer().DeviceIndex(), c.untouched ? 1 : c.play);
+    EXPECT_EQ(RecordingMixer().DeviceIndex(), c.untouched ? 1 : c.rec);
+    EXPECT_EQ(RecLine ? RecLine.Line.Name : u"-", c.expectLine ? c.expectLine : u"-");
+    if (RecLine) {
+      EXPECT_EQ(RecLine.Owner, &RecordingMixer());
+    }
+    EXPECT_EQ(RecPercent, c.expectLevel);
+    EXPECT_EQ(joystick.PreferredName(), c.untouched ? u"Stick" : c.binding);
+  }
+}
+
+}  // namespace
+}  // namespace qv::ui::dialogs

@@ -1,0 +1,10 @@
+#pragma once
+// Ids of the tests' own window; the resource compiler reads this file too.
+#define IDD_TEST_WINDOW 900
+#define IDC_TEST_WIDE 901
+#define IDC_TEST_WIDE_UD 902
+#define IDC_TEST_NARROW 903
+#define IDC_TEST_NARROW_UD 904
+#define IDC_TEST_FAIL 905
+#define IDC_TEST_LIST 906
+#define IDC_TEST_PICTURE 907

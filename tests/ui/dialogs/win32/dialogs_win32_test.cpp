@@ -1,0 +1,233 @@
+// The program's settings windows under Wine, opened from the main window as
+// a user opens them: their translated texts after the language file was
+// pruned (and a screenshot of each in both languages), polling and the
+// profile's modified flag around each, the tray while one is open, the link
+// of the about window, and the real sound devices in the program settings.
+#include <gtest/gtest.h>
+
+#include <cwctype>
+#include <string>
+
+#include "base/Utf.h"
+#include "engine/PollThread.h"
+#include "engine/Profile.h"
+#include "engine/Sound.h"
+#include "mixer/Mixer.h"
+#include "mixer/win32/WinmmMixer.h"
+#include "tests/ui/dialogs/win32/DialogDriver.h"
+#include "tests/ui/win32/MainWindowFixture.h"
+#include "tests/ui/win32/WindowPicture.h"
+#include "ui/dialogs/resource.h"
+#include "ui/win32/TrayIcon.h"
+
+namespace qv::test {
+namespace {
+
+using ui::TActionId;
+
+// A component name as a template carries it: a kind prefix, then a capital.
+bool LooksLikeAComponentName(const std::u16string& text) {
+  for (std::u16string_view prefix : {u"fm", u"lb", u"bt", u"grp", u"spin", u"ed", u"combo", u"chk", u"tab"}) {
+    if (text.size() > prefix.size() && text.starts_with(prefix) && std::iswupper(wint_t(text[prefix.size()])))
+      return true;
+  }
+  return false;
+}
+
+std::vector<std::string> UntranslatedControls(HWND window) {
+  std::vector<std::string> names;
+  if (LooksLikeAComponentName(TextOf(window))) names.push_back(ToUtf8(TextOf(window)));
+  for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (LooksLikeAComponentName(TextOf(child))) names.push_back(ToUtf8(TextOf(child)));
+  }
+  return names;
+}
+
+struct TWindowCase {
+  TActionId action;
+  const char* name;
+  const char16_t* englishCaption;
+  const char16_t* russianCaption;
+};
+const TWindowCase windows[] = {
+    {TActionId::Compatibility, "fmCompatibility", u"Compatibility", u"Совместимость"},
+    {TActionId::ProgSettings, "fmProgSettings", u"Program settings", u"Параметры программы"},
+    {TActionId::About, "fmAbout", u"About Quorvex", u"О программе Quorvex"},
+};
+
+class WindowTexts : public MainWindowTest, public ::testing::WithParamInterface<const char16_t*> {
+ protected:
+  void SetUp() override { Open(GetParam()); }
+};
+
+TEST_P(WindowTexts, EveryControlShowsItsTranslationLongAfterThePruning) {
+  const bool russian = std::u16string_view(GetParam()) == u"ru.lng";
+  for (const TWindowCase& c : windows) {
+    SCOPED_TRACE(c.name);
+    DriveModal([&] { main->Execute(c.action); },
+               {
+                   [&](HWND w) {
+                     EXPECT_EQ(TextOf(w), russian ? c.russianCaption : c.englishCaption);
+                     EXPECT_EQ(UntranslatedControls(w), std::vector<std::string>{});
+                     EXPECT_EQ(GetWindow(w, GW_OWNER), main->Handle());
+                     EXPECT_FALSE(IsWindowEnabled(main->Handle()));
+                     RedrawWindow(w, nullptr, nullptr,
+                                  RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+                   },
+                   [&](HWND w) {
+                     SaveWindowPicture(w, std::string(c.name) + (russian ? "-ru.png" : "-en.png"));
+                     Click(w, IDCANCEL);
+                   },
+               });
+  }
+  EXPECT_TRUE(IsWindowEnabled(main->Handle()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, WindowTexts, ::testing::Values(u"default.lng", u"ru.lng"));
+
+using SettingsWindows = MainWindowTest;
+
+// Enter presses the default button, OK; Esc is Cancel.
+TEST_F(SettingsWindows, PollingStopsWhileAProfileWindowIsOpenAndOnlyCompatibilityMarksTheProfile) {
+  struct Case {
+    TActionId action;
+    WORD closeKey;
+    bool pollsWhileOpen;
+    bool marks;
+  };
+  const Case cases[] = {
+      {TActionId::Compatibility, VK_RETURN, false, true}, {TActionId::Compatibility, VK_ESCAPE, false, false},
+      {TActionId::ProgSettings, VK_RETURN, false, false}, {TActionId::ProgSettings, VK_ESCAPE, false, false},
+      {TActionId::About, VK_RETURN, true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(int(c.action) * 1000 + c.closeKey);
+    ClearModified();
+    ASSERT_TRUE(Running.load());
+    DriveModal([&] { main->Execute(c.action); }, {
+                                                     [&](HWND w) {
+                                                       EXPECT_EQ(Running.load(), c.pollsWhileOpen);
+                                                       SetForegroundWindow(w);
+                                                       PressKeys({c.closeKey});
+                                                     },
+                                                 });
+    EXPECT_TRUE(Running.load());
+    EXPECT_EQ(ProfileModified(), c.marks);
+  }
+  ClearModified();
+}
+
+TEST_F(SettingsWindows, CompatibilityShowsAndStoresThePauses) {
+  ShiftPause = 40;
+  TapPause = 5000;        // beyond the window's range: shown as its maximum
+  const int32_t row = 0;  // the joystick row opens the window too
+  main->Tree().SelectRow(row);
+  DriveModal([&] { main->RowDoubleClick(); }, {
+                                                  [&](HWND w) {
+                                                    EXPECT_EQ(TextOf(w, IDC_SPIN_SHIFT_DELAY), u"40");
+                                                    EXPECT_EQ(TextOf(w, IDC_SPIN_PRESS_DELAY), u"1000");
+                                                    Type(w, IDC_SPIN_SHIFT_DELAY, u"2500");
+                                                    Type(w, IDC_SPIN_PRESS_DELAY, u"");
+                                                    Click(w, IDOK);
+                                                  },
+                                              });
+  EXPECT_EQ(ShiftPause, 1000);
+  EXPECT_EQ(TapPause, 0);
+  ClearModified();
+  ResetProfile();
+}
+
+TEST_F(SettingsWindows, TheTrayOnlyBringsAnOpenWindowForward) {
+  DriveModal([&] { main->Execute(TActionId::Compatibility); },
+             {
+                 [&](HWND w) {
+                   SendMessageW(main->Handle(), WM_COMMAND, WPARAM(TActionId::PopExit), 0);
+                   SendMessageW(main->Handle(), WM_COMMAND, WPARAM(TActionId::LoadNoHk), 0);
+                   SendMessageW(main->Handle(), ui::TrayCallbackMessage, 0, WM_LBUTTONDBLCLK);
+                   EXPECT_TRUE(IsWindow(main->Handle()));
+                   EXPECT_EQ(FrontDialog(), w) << "no file dialog, no question";
+                   EXPECT_EQ(GetForegroundWindow(), w);
+                 },
+                 [&](HWND w) { Click(w, IDCANCEL); },
+             });
+  EXPECT_TRUE(IsWindow(main->Handle()));
+}
+
+TEST_F(SettingsWindows, TheAboutLinkOpensThroughTheShellOrSaysError) {
+  std::vector<std::u16string> asked;
+  intptr_t shell = 32;  // the shell's answers up to 32 are failures
+  dialogs->About.ShellOpen = [&](std::u16string_view address) {
+    asked.emplace_back(address);
+    return shell;
+  };
+  auto clickLink = [](HWND w) {
+    PostMessageW(w, WM_COMMAND, MAKEWPARAM(IDC_LB_LINK, STN_CLICKED), LPARAM(GetDlgItem(w, IDC_LB_LINK)));
+  };
+  DriveModal([&] { main->Execute(TActionId::About); },
+             {
+                 [&](HWND w) {
+                   EXPECT_EQ(TextOf(w, IDC_LB_VERSION), u"v. 0.1.0");
+                   clickLink(w);
+                 },
+                 [&](HWND box) {
+                   ASSERT_TRUE(IsMessageBox(box));
+                   EXPECT_EQ(TextOf(box), u"Error");
+                   PostMessageW(box, WM_COMMAND, IDOK, 0);
+                 },
+                 [&](HWND w) {
+                   EXPECT_FALSE(IsMessageBox(w));
+                   shell = 33;
+                   clickLink(w);
+                 },
+                 [&](HWND w) {
+                   EXPECT_FALSE(IsMessageBox(w)) << "no box when the shell opened the page";
+                   Click(w, IDOK);
+                 },
+             });
+  ASSERT_EQ(asked.size(), 2u);
+  EXPECT_EQ(asked[0], asked[1]);
+  EXPECT_TRUE(asked[0].starts_with(u"https://"));
+}
+
+TEST_F(SettingsWindows, ProgramSettingsListTheSoundServersDevicesAndTakeTheChoice) {
+  TMixer system(win32::WinmmMixer());
+  std::vector<std::u16string> devices;
+  for (int i = 0; i < system.DeviceCount(); ++i) devices.push_back(system.DeviceName(i));
+  ASSERT_GE(devices.size(), 2u) << "the null sink and source";
+  const int recording = RecordingMixer().DeviceIndex();
+  int other = -1;  // another device with a recording destination: the null source
+  for (int i = 0; i < system.DeviceCount() && other < 0; ++i) {
+    system.Open(i);
+    if (i != recording && system.RecordingDestination()) other = i;
+  }
+  ASSERT_GE(other, 0);
+  DriveModal([&] { main->Execute(TActionId::ProgSettings); },
+             {
+                 [&](HWND w) {
+                   EXPECT_EQ(ItemsOf(w, IDC_COMBO_PLAY_DEV), devices);
+                   EXPECT_EQ(ItemsOf(w, IDC_COMBO_REC_DEV), devices);
+                   EXPECT_EQ(SendDlgItemMessageW(w, IDC_COMBO_REC_DEV, CB_GETCURSEL, 0, 0), recording);
+                   EXPECT_EQ(ItemsOf(w, IDC_ED_JOYSTICK),
+                             (std::vector<std::u16string>{u"", u"Quorvex Virtual Train Controller"}));
+                   EXPECT_EQ(TextOf(w, IDC_SPIN_MIC_LEVEL),
+                             std::u16string(FromUtf8(std::to_string(RecPercent))));
+                   Pick(w, IDC_COMBO_REC_DEV, other);
+                   Type(w, IDC_ED_JOYSTICK, u"Typed Stick");
+                   Type(w, IDC_SPIN_MIC_LEVEL, u"0");
+                 },
+                 [&](HWND w) {
+                   EXPECT_FALSE(ItemsOf(w, IDC_COMBO_REC_LINE).empty());
+                   EXPECT_EQ(SendDlgItemMessageW(w, IDC_COMBO_REC_LINE, CB_GETCURSEL, 0, 0), 0);
+                   Click(w, IDOK);
+                 },
+             });
+  EXPECT_EQ(RecordingMixer().DeviceIndex(), other);
+  EXPECT_TRUE(RecLine);
+  EXPECT_EQ(RecPercent, 1);
+  EXPECT_EQ(joystick.PreferredName(), u"Typed Stick");
+  joystick.SetPreferredName(u"");
+  RecPercent = DefaultRecPercent;
+}
+
+}  // namespace
+}  // namespace qv::test

@@ -1,0 +1,40 @@
+// Template and control ids of the settings windows, shared by the templates
+// in win32/Dialogs.rc and the name-to-id tables of the windows' logic. Plain
+// numbers only: the resource compiler reads this file too.
+#pragma once
+
+#define IDC_STATIC (-1)
+// The dialog manager's own OK and Cancel: Enter and Esc press them.
+#define IDC_BT_OK 1
+#define IDC_BT_CANCEL 2
+
+#define IDD_COMPATIBILITY 200
+#define IDC_LB_SHIFT_DELAY 201
+#define IDC_SPIN_SHIFT_DELAY 202
+#define IDC_UD_SHIFT_DELAY 203
+#define IDC_LB_PRESS_DELAY 204
+#define IDC_SPIN_PRESS_DELAY 205
+#define IDC_UD_PRESS_DELAY 206
+
+#define IDD_PROG_SETTINGS 300
+#define IDC_GRP_PLAY 301
+#define IDC_LB_SOUND_SOURCE 302
+#define IDC_COMBO_PLAY_DEV 303
+#define IDC_GRP_REC 304
+#define IDC_LB_REC_SOURCE 305
+#define IDC_COMBO_REC_DEV 306
+#define IDC_LB_REC_LINE 307
+#define IDC_COMBO_REC_LINE 308
+#define IDC_LB_MIC_VOLUME 309
+#define IDC_SPIN_MIC_LEVEL 310
+#define IDC_UD_MIC_LEVEL 311
+#define IDC_GRP_BINDING 312
+#define IDC_LB_JOYSTICK 313
+#define IDC_ED_JOYSTICK 314
+#define IDC_LB_BINDING_NOTE 315
+
+#define IDD_ABOUT 400
+#define IDC_LB_PROGRAM 401
+#define IDC_LB_VERSION 402
+#define IDC_LB_AUTHOR 403
+#define IDC_LB_LINK 404
