@@ -7,6 +7,7 @@
 #include "engine/KeyOutput.h"
 #include "engine/Profile.h"
 #include "engine/Seams.h"
+#include "engine/ShownState.h"
 #include "engine/Tracker.h"
 
 namespace qv {
@@ -66,8 +67,13 @@ void TPollLoop::Cycle() {
   const uint32_t request = pauseRequestNumber.load();
   const bool pause = PauseRequest.load();
   if (Suspended.load()) {
-    ReadControls();
-    RequestRepaint();
+    TakeShownState(reading_, ReadControls());
+    // Our own window is in front: what it shows must be live, but an
+    // unchanged list repainted every cycle only keeps the machine busy.
+    if (reading_ != shown_) {
+      RequestRepaint();
+      shown_ = reading_;
+    }
     clock.Sleep(QuietSleepMs);
     if (!pause) ReEnter();
     countdown_ = RepaintCycles;
@@ -80,7 +86,10 @@ void TPollLoop::Cycle() {
     if (countdown_ >= 1) {
       --countdown_;
     } else if (repaintPending_) {
-      if (MainWindowVisible()) RequestRepaint();
+      if (MainWindowVisible()) {
+        RequestRepaint();
+        TakeShownState(shown_, valid);
+      }
       repaintPending_ = false;
       countdown_ = RepaintCycles;
     }

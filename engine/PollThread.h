@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "engine/DeviceOutage.h"
+#include "engine/ShownState.h"
 
 namespace qv {
 
@@ -30,6 +31,8 @@ class TPollLoop {
   int countdown_ = 0;
   bool repaintPending_ = false;
   TDeviceOutage outage_;
+  TShownState reading_;  // after the last reading
+  TShownState shown_;    // when the list was last asked to repaint
 };
 
 class TPollThread {

@@ -1,4 +1,5 @@
 // The poll cycle stepped by hand on the virtual clock.
+#include <functional>
 #include <set>
 #include <vector>
 
@@ -35,6 +36,14 @@ class PollLoopTest : public EngineTest {
       device.Axis(0, ++moves % 2 ? 20000 : 1000);
       loop.Cycle();
     }
+  }
+
+  // Cycles until at least ms have passed on the clock.
+  void RunFor(uint32_t ms) {
+    const uint32_t end = clock.Now() + ms;
+    do {
+      loop.Cycle();
+    } while (static_cast<int32_t>(clock.Now() - end) < 0);
   }
 
   TPollLoop loop;
@@ -82,6 +91,41 @@ TEST_F(PollLoopTest, QuietCyclesRepaintEveryTimeAndSendNothing) {
   loop.Cycle();
   EXPECT_FALSE(Suspended);
   EXPECT_EQ(keyboard.Count(), 0u);  // re-entered silently: no steps for the move made while quiet
+}
+
+// Our own window in front: the list is repainted soon after anything it
+// shows changes, and never while nothing does.
+TEST_F(PollLoopTest, QuietCyclesRepaintOnlyAfterSomethingShownChanged) {
+  JoySettings.Axes[0].HangPos = hpMin;
+  RebuildTrackers();
+  loop.Begin();
+  PauseRequest = true;
+  RunFor(300);
+  ASSERT_TRUE(Suspended);
+  keyboard.Clear();
+  struct Case {
+    const char* change;
+    std::function<void()> act;
+    int repaints;
+  };
+  const Case cases[] = {
+      {"lever to notch 3", [&] { device.Axis(0, 40000); }, 1},
+      {"jitter inside the notch's band", [&] { device.Axis(0, 40300); }, 0},
+      {"below the hanging lever's range", [&] { device.Axis(0, 100); }, 1},
+      {"hat pushed right", [&] { device.Hat(0, 9000); }, 1},
+      {"button pressed", [&] { device.Button(1, 1); }, 1},
+      {"device lost", [&] { device.Unplug(); }, 1},
+      {"device back", [&] { device.Replug(); }, 1},
+  };
+  for (const Case& c : cases) {
+    const int idle = repaints;
+    RunFor(300);
+    EXPECT_EQ(repaints, idle) << "idle before: " << c.change;
+    c.act();
+    RunFor(30);
+    EXPECT_EQ(repaints - idle, c.repaints) << c.change;
+  }
+  EXPECT_EQ(keyboard.Count(), 0u);
 }
 
 class LostDeviceTest : public PollLoopTest {
