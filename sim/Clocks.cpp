@@ -10,6 +10,12 @@ void VirtualClock::Sleep(uint32_t ms) {
   now_.fetch_add(ms);
 }
 
+bool VirtualClock::Wait(WakeEvent& wake, uint32_t ms) {
+  if (wake.Wait(0)) return true;
+  now_.fetch_add(ms);
+  return false;
+}
+
 uint32_t SteadyClock::Now() {
   const auto since = std::chrono::steady_clock::now().time_since_epoch();
   return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(since).count());

@@ -13,6 +13,8 @@ class VirtualClock final : public Clock {
   explicit VirtualClock(uint32_t start = 0) : now_(start) {}
   uint32_t Now() override { return now_.load(); }
   void Sleep(uint32_t ms) override;
+  // A signal already given ends the wait at once; otherwise the whole time passes.
+  bool Wait(WakeEvent& wake, uint32_t ms) override;
   void Advance(uint32_t ms) { now_.fetch_add(ms); }
   int SleepCount() const { return sleeps_.load(); }
 

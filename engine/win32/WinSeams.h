@@ -25,4 +25,20 @@ class SystemClock final : public Clock {
   void HoldPrecision(bool on) override;
 };
 
+// An auto-reset event object: DirectInput sets it on every change of the
+// device's state, the window side when it wants the poll thread.
+class SystemWakeEvent final : public WakeEvent {
+ public:
+  SystemWakeEvent();
+  ~SystemWakeEvent() override;
+  SystemWakeEvent(const SystemWakeEvent&) = delete;
+  SystemWakeEvent& operator=(const SystemWakeEvent&) = delete;
+  void Signal() override;
+  bool Wait(uint32_t ms) override;
+  void* NativeHandle() override { return event_; }
+
+ private:
+  void* event_;
+};
+
 }  // namespace qv::win32
