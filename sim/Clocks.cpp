@@ -23,4 +23,11 @@ uint32_t SteadyClock::Now() {
 
 void SteadyClock::Sleep(uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
+bool SignalOnlyClock::Wait(WakeEvent& wake, uint32_t ms) {
+  if (ms <= limit_) return inner_.Wait(wake, ms);
+  while (!wake.Wait(0xFFFFFFFFu)) {
+  }
+  return true;
+}
+
 }  // namespace qv::sim

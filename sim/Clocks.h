@@ -29,4 +29,20 @@ class SteadyClock final : public Clock {
   void Sleep(uint32_t ms) override;
 };
 
+// Another clock's time, on which a wait longer than limit ms never times
+// out: only a signal ends it. A thread that would have been woken only by a
+// timeout then stays asleep, so a test sees a missing signal as a hang.
+class SignalOnlyClock final : public Clock {
+ public:
+  SignalOnlyClock(Clock& inner, uint32_t limit) : inner_(inner), limit_(limit) {}
+  uint32_t Now() override { return inner_.Now(); }
+  void Sleep(uint32_t ms) override { inner_.Sleep(ms); }
+  bool Wait(WakeEvent& wake, uint32_t ms) override;
+  void HoldPrecision(bool on) override { inner_.HoldPrecision(on); }
+
+ private:
+  Clock& inner_;
+  uint32_t limit_;
+};
+
 }  // namespace qv::sim
