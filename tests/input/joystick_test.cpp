@@ -174,42 +174,6 @@ TEST_F(JoystickTest, EachFailingStepRaisesItsOwnMessage) {
   }
 }
 
-// A controller that signals its changes, or one to be polled because it
-// cannot or because setting that up failed: never an error.
-TEST_F(JoystickTest, SignalsItsChangesUnlessItMustBePolledOrTheSetUpFails) {
-  struct Case {
-    const char* device;
-    bool polled;
-    bool setUpFails;
-    bool signals;
-  };
-  const Case cases[] = {
-      {"signalling", false, false, true},
-      {"must be polled", true, false, false},
-      {"set-up fails", false, true, false},
-  };
-  TPortableWake wake;
-  InstallWake(&wake);
-  for (const Case& c : cases) {
-    TVirtualController pad = sim::PlainController(u"Pad", 1, 1, 0);
-    pad.Polled = c.polled;
-    api = std::make_unique<TVirtualJoystick>(std::vector<TVirtualController>{pad});
-    if (c.setUpFails) api->Fail(TVirtualStep::SetNotification);
-    joystick.Initialise(*api);
-    EXPECT_EQ(joystick.Signals(), c.signals) << c.device;
-    wake.Wait(0);
-    api->Set(TControlKind::Axis, 0, 100);
-    EXPECT_EQ(wake.Wait(0), c.signals) << c.device << ": a value set";
-    api->SetReading(TReadResult::Lost);
-    EXPECT_EQ(wake.Wait(0), c.signals) << c.device << ": unplugged";
-    joystick.Shutdown();
-    EXPECT_FALSE(joystick.Signals()) << c.device;
-    api->Set(TControlKind::Axis, 0, 200);
-    EXPECT_FALSE(wake.Wait(0)) << c.device << ": released";
-  }
-  InstallWake(nullptr);
-}
-
 TEST_F(JoystickTest, FailedReadKeepsEveryValueAndLostDeviceIsAcquiredAgainAtMostEvery500Ms) {
   Start({sim::PlainController(u"Pad", 1, 1, 0)});
   const int afterStart = api->AcquireCount();
