@@ -21,9 +21,10 @@ std::atomic<bool> Suspended{false};
 
 namespace {
 
-// A device that cannot signal is read on these periods, as is one that has
-// stopped answering; a signalling one is read no sooner than the first after
-// a reading that changed nothing, so a jittering axis costs no more.
+// A device that cannot signal, or has stopped answering, is read on these
+// periods. One that signals is read as soon as it does, except after a
+// reading that changed nothing: then it too waits the active period, so a
+// jittering axis costs no more than polling.
 constexpr int32_t ReadPeriodMs = 5;
 constexpr int32_t QuietReadPeriodMs = 30;
 constexpr int32_t RepaintPeriodMs = 30;
