@@ -17,7 +17,7 @@ class SystemKeyboardLayout final : public KeyboardLayout {
 };
 
 // GetTickCount and Sleep. While precision is held the system timer runs at
-// 1 ms, so the poll thread's 5 ms sleep is 5 ms and not a whole 15.6 ms tick.
+// 1 ms, so the poll thread's 5 ms waits are 5 ms and not a whole 15.6 ms tick.
 class SystemClock final : public Clock {
  public:
   uint32_t Now() override;
