@@ -14,8 +14,8 @@ struct TFullDevice : sim::TStandInDevice {
   static constexpr uint16_t DownVk = 0x28;
   static int32_t RestValue(int notch) { return 1000 + notch * 2000; }
 
-  void Install() {
-    Attach(MaxAxes, MaxButtons, MaxHats);
+  void Install(sim::TReporting reporting = sim::TReporting::Signals) {
+    Attach(MaxAxes, MaxButtons, MaxHats, reporting);
     for (int i = 0; i < MaxAxes; ++i) {
       const auto k = static_cast<size_t>(i);
       TAxisSettings& s = JoySettings.Axes[k];

@@ -1,5 +1,6 @@
 // Time from a lever change to the first keyboard record, with the real poll
-// thread and the real clock: what a player feels as lag.
+// thread and the real clock: what a player feels as lag. Once for a device
+// that signals its changes, once for one that must be polled, side by side.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -37,11 +38,13 @@ class TimingKeyboard final : public KeyboardOutput {
 
 void BM_ChangeToFirstRecord(benchmark::State& state) {
   const auto changes = static_cast<size_t>(state.range(0));
+  const bool polled = state.range(1) != 0;
+  state.SetLabel(polled ? "polling path" : "event path");
   TimingKeyboard keyboard(changes);
   sim::SteadyClock clock;
   TFullDevice device;
   InstallSeams(&keyboard, nullptr, &clock);
-  device.Install();
+  device.Install(polled ? sim::TReporting::Polled : sim::TReporting::Signals);
   std::mt19937 rng(12345);
   for (auto _ : state) {
     StartPolling();
@@ -67,7 +70,11 @@ void BM_ChangeToFirstRecord(benchmark::State& state) {
   state.counters["p99_ms"] = at(0.99);
   state.counters["max_ms"] = at(1.0);
 }
-BENCHMARK(BM_ChangeToFirstRecord)->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChangeToFirstRecord)
+    ->ArgsProduct({{2000}, {0, 1}})
+    ->ArgNames({"changes", "polled"})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace qv::bench

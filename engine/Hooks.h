@@ -14,6 +14,12 @@ struct TEngineHooks {
   std::function<bool()> MainWindowVisible;  // empty means not visible
   // Poll thread: refresh the state buffer; false when the device could not be read.
   std::function<bool()> PollDevice;
+  // Poll thread: true when the device signals the engine's wake event on
+  // every change of its state; otherwise it is read on a fixed period.
+  std::function<bool()> DeviceSignals;
+  // Poll thread: ms until the device's state is due to change by itself
+  // (a replayed timeline), -1 when it never is.
+  std::function<int32_t()> DeviceDueIn;
   // System command dispatcher: (up event?, command number, count).
   std::function<void(bool, int32_t, int32_t)> SysCommand;
   std::function<std::u16string(int32_t)> SysCmdName;  // command number -> name

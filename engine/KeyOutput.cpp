@@ -168,6 +168,11 @@ void AutoRepeatTick() {
   repeatSlot.Due = late >= 100 ? now + 100 : repeatSlot.Due + 100;
 }
 
+int32_t AutoRepeatDueIn(uint32_t now) {
+  if (repeatSlot.Key.Vkey == 0) return -1;
+  return std::max(0, static_cast<int32_t>(repeatSlot.Due - now));
+}
+
 const TKeyAction& AutoRepeatKey() { return repeatSlot.Key; }
 
 const char16_t* ModifierName(int bit) { return modifierKeys[static_cast<size_t>(bit)].Name; }

@@ -28,6 +28,8 @@ bool IsRepeatable(const TKeyAction& action);
 void RegisterAutoRepeat(const TKeyAction& action);
 void StopAutoRepeat();
 void AutoRepeatTick();
+// Milliseconds until the next repeat is due (0 when overdue), -1 with no key to repeat.
+int32_t AutoRepeatDueIn(uint32_t now);
 const TKeyAction& AutoRepeatKey();
 
 const char16_t* ModifierName(int bit);

@@ -1,5 +1,6 @@
 #include "engine/PollThread.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "engine/Evaluate.h"
@@ -7,6 +8,7 @@
 #include "engine/KeyOutput.h"
 #include "engine/Profile.h"
 #include "engine/Seams.h"
+#include "engine/ShownState.h"
 #include "engine/Tracker.h"
 
 namespace qv {
@@ -19,9 +21,15 @@ std::atomic<bool> Suspended{false};
 
 namespace {
 
-constexpr uint32_t ActiveSleepMs = 5;
-constexpr uint32_t QuietSleepMs = 30;
-constexpr int RepaintCycles = 5;
+// A device that cannot signal, or has stopped answering, is read on these
+// periods. One that signals is read as soon as it does, except after a
+// reading that changed nothing: then it too waits the active period, so a
+// jittering axis costs no more than polling.
+constexpr int32_t ReadPeriodMs = 5;
+constexpr int32_t QuietReadPeriodMs = 30;
+constexpr int32_t RepaintPeriodMs = 30;
+// A device that stops signalling still goes unread no longer than this.
+constexpr int32_t FallbackReadMs = 1000;
 
 // Owned by the window side; a finished thread is joined and freed by the next stop or start.
 std::unique_ptr<TPollThread> pollThread;
@@ -41,6 +49,16 @@ void RequestRepaint() { CallHook(EngineHooks.Repaint); }
 
 bool MainWindowVisible() { return CallHook(EngineHooks.MainWindowVisible); }
 
+void WakeThread() { Seams().Wake->Signal(); }
+
+// Something the window side asked for and the thread has not answered yet.
+bool WindowAsks() {
+  return TerminateRequest.load() || PauseRequest.load() != Suspended.load() ||
+         pauseRequestNumber.load() != pauseAcknowledged.load();
+}
+
+int32_t Elapsed(uint32_t now, uint32_t since) { return static_cast<int32_t>(now - since); }
+
 }  // namespace
 
 TPollThread::TPollThread() : thread_([this] { Execute(); }) {}
@@ -55,41 +73,89 @@ void TPollLoop::Begin() {
   Synchronise(ResyncRequest.load() ? TSyncMode::Full : TSyncMode::Keep);
   ResyncRequest.store(false);
   if (!Suspended.load()) ReEnter();
-  countdown_ = RepaintCycles;
-  repaintPending_ = false;
+  // The first cycle reads at once, and the first change it sees is painted at once.
+  const uint32_t now = Seams().Time->Now();
+  readAt_ = now;
+  repaintedAt_ = now - RepaintPeriodMs;
+  signalled_ = true;
+  changed_ = true;
 }
 
 void TPollLoop::Cycle() {
+  WaitForWork();
+  if (TerminateRequest.load()) return;
   Clock& clock = *Seams().Time;
   // The number first: Pause sets the flag before it counts, so a number seen
   // here always comes with its flag.
   const uint32_t request = pauseRequestNumber.load();
   const bool pause = PauseRequest.load();
+  // From here on a signal asks for another reading.
+  signalled_ = false;
   if (Suspended.load()) {
-    ReadControls();
-    RequestRepaint();
-    clock.Sleep(QuietSleepMs);
+    Took(ReadControls(), clock.Now());
+    RepaintWhenDue(true, clock.Now());
     if (!pause) ReEnter();
-    countdown_ = RepaintCycles;
-    repaintPending_ = false;
   } else {
     // While the device is lost its held keys are up and nothing is evaluated.
     const bool valid = ReadControls();
-    if (outage_.Follow(valid, clock.Now())) repaintPending_ = true;
-    if (!outage_.KeysReleased() && EvaluateControls(true)) repaintPending_ = true;
-    if (countdown_ >= 1) {
-      --countdown_;
-    } else if (repaintPending_) {
-      if (MainWindowVisible()) RequestRepaint();
-      repaintPending_ = false;
-      countdown_ = RepaintCycles;
-    }
-    clock.Sleep(ActiveSleepMs);
+    outage_.Follow(valid, clock.Now());
+    if (!outage_.KeysReleased()) EvaluateControls(true);
+    Took(valid, clock.Now());
+    RepaintWhenDue(false, clock.Now());
     AutoRepeatTick();
     if (pause) Release();
   }
   Suspended.store(pause);
   pauseAcknowledged.store(request);
+}
+
+void TPollLoop::WaitForWork() {
+  Clock& clock = *Seams().Time;
+  WakeEvent& wake = *Seams().Wake;
+  for (;;) {
+    if (WindowAsks()) return;
+    const int32_t due = MsUntilDue(clock.Now(), Suspended.load());
+    if (due <= 0) return;
+    if (clock.Wait(wake, static_cast<uint32_t>(due))) signalled_ = true;
+  }
+}
+
+int32_t TPollLoop::MsUntilDue(uint32_t now, bool quiet) const {
+  const int32_t since = Elapsed(now, readAt_);
+  int32_t due = FallbackReadMs - since;
+  const auto sooner = [&due](int32_t ms) {
+    if (ms >= 0 && ms < due) due = ms;
+  };
+  if (!readOk_ || !CallHook(EngineHooks.DeviceSignals))
+    sooner(std::max(0, (quiet ? QuietReadPeriodMs : ReadPeriodMs) - since));
+  if (signalled_) sooner(changed_ ? 0 : std::max(0, ReadPeriodMs - since));
+  if (EngineHooks.DeviceDueIn) sooner(CallHook(EngineHooks.DeviceDueIn));
+  if (!quiet) sooner(AutoRepeatDueIn(now));
+  if (reading_ != shown_) sooner(std::max(0, RepaintPeriodMs - Elapsed(now, repaintedAt_)));
+  return due;
+}
+
+void TPollLoop::Took(bool valid, uint32_t now) {
+  TShownState taken;
+  TakeShownState(taken, valid);
+  changed_ = taken != reading_;
+  reading_ = taken;
+  readAt_ = now;
+  readOk_ = valid;
+}
+
+// At most one repaint per period, and only for something the list shows;
+// a hidden list is painted afresh when it is shown, so it is owed nothing.
+void TPollLoop::RepaintWhenDue(bool quiet, uint32_t now) {
+  if (reading_ == shown_) return;
+  if (!quiet && !MainWindowVisible()) {
+    shown_ = reading_;
+    return;
+  }
+  if (Elapsed(now, repaintedAt_) < RepaintPeriodMs) return;
+  RequestRepaint();
+  repaintedAt_ = now;
+  shown_ = reading_;
 }
 
 void TPollLoop::End() { Release(); }
@@ -148,6 +214,7 @@ void StopPolling() {
   if (onPollThread) return;
   if (Running.load() && pollThread) {
     TerminateRequest.store(true);
+    WakeThread();
     pollThread->WaitFor();
     TerminateRequest.store(false);
   }
@@ -164,11 +231,15 @@ void Pause() {
   if (onPollThread) return;
   PauseRequest.store(true);
   const uint32_t request = pauseRequestNumber.fetch_add(1) + 1;
+  WakeThread();
   while (Running.load() && !(pauseAcknowledged.load() == request && Suspended.load()))
     std::this_thread::yield();
 }
 
-void Resume() { PauseRequest.store(false); }
+void Resume() {
+  PauseRequest.store(false);
+  WakeThread();
+}
 
 void ReleaseEverything() {
   ReleaseHeldKeys();

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "engine/DeviceOutage.h"
+#include "engine/ShownState.h"
 
 namespace qv {
 
@@ -20,16 +21,25 @@ extern std::atomic<bool> Suspended;         // the thread is quiet
 class TPollLoop {
  public:
   void Begin();  // synchronise and, when active, re-enter silently
-  void Cycle();  // one active or quiet cycle, sleeping included
+  void Cycle();  // wait for something to do, then one active or quiet cycle
   void End();    // release everything
 
  private:
+  void WaitForWork();
+  int32_t MsUntilDue(uint32_t now, bool quiet) const;
+  void Took(bool valid, uint32_t now);
+  void RepaintWhenDue(bool quiet, uint32_t now);
   void ReEnter();
   void Release();
 
-  int countdown_ = 0;
-  bool repaintPending_ = false;
   TDeviceOutage outage_;
+  TShownState reading_;  // after the last reading
+  TShownState shown_;    // when the list was last asked to repaint
+  uint32_t readAt_ = 0;
+  uint32_t repaintedAt_ = 0;
+  bool readOk_ = true;
+  bool changed_ = true;     // the last reading changed something the list shows
+  bool signalled_ = false;  // a wake came that no reading has answered yet
 };
 
 class TPollThread {

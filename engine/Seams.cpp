@@ -23,7 +23,8 @@ class NullClock final : public Clock {
 NullKeyboard nullKeyboard;
 NullLayout nullLayout;
 NullClock nullClock;
-TEngineSeams seams{&nullKeyboard, &nullLayout, &nullClock};
+TPortableWake portableWake;
+TEngineSeams seams{&nullKeyboard, &nullLayout, &nullClock, &portableWake};
 
 }  // namespace
 
@@ -34,5 +35,7 @@ void InstallSeams(KeyboardOutput* keyboard, KeyboardLayout* layout, Clock* time)
   seams.Layout = layout ? layout : &nullLayout;
   seams.Time = time ? time : &nullClock;
 }
+
+void InstallWake(WakeEvent* wake) { seams.Wake = wake ? wake : &portableWake; }
 
 }  // namespace qv

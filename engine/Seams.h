@@ -6,6 +6,8 @@
 #include <span>
 #include <string>
 
+#include "engine/Wake.h"
+
 namespace qv {
 
 // Flag bits of a keyboard record, equal to the platform's own values.
@@ -40,6 +42,8 @@ class Clock {
   // Milliseconds, wrapping at 32 bits.
   virtual uint32_t Now() = 0;
   virtual void Sleep(uint32_t ms) = 0;
+  // Sleeps until wake is signalled or ms have passed; true when signalled.
+  virtual bool Wait(WakeEvent& wake, uint32_t ms) { return wake.Wait(ms); }
   // Held while the poll thread runs, so that short sleeps really are short.
   virtual void HoldPrecision(bool /*on*/) {}
 };
@@ -48,10 +52,13 @@ struct TEngineSeams {
   KeyboardOutput* Keyboard;
   KeyboardLayout* Layout;
   Clock* Time;
+  WakeEvent* Wake;
 };
 
 // Never null: until something is installed, keys go nowhere and time stands still.
 TEngineSeams& Seams();
 void InstallSeams(KeyboardOutput* keyboard, KeyboardLayout* layout, Clock* time);
+// The platform's event where a device must be handed one; null: our own.
+void InstallWake(WakeEvent* wake);
 
 }  // namespace qv

@@ -10,6 +10,10 @@
 #include <span>
 #include <string>
 
+namespace qv {
+class WakeEvent;
+}
+
 namespace qv::input {
 
 // A platform type or instance identifier, laid out as the platform's own.
@@ -79,9 +83,16 @@ class JoystickApi {
   virtual bool SetDataFormat(const TDataFormat& format) = 0;
   // Shared access, read also while another program has the focus.
   virtual bool SetCooperativeLevel() = 0;
+  // Before Acquire: the device is to signal wake on every change of its
+  // state. False when it cannot (it must be polled) or the set-up failed;
+  // the layer then reads it on a fixed period.
+  virtual bool SetNotification(WakeEvent& wake) = 0;
   virtual bool Acquire() = 0;
   virtual TReadResult Poll() = 0;
   virtual TReadResult GetDeviceState(std::span<int32_t> slots) = 0;
+  // Ms until the state is due to change by itself, without a signal (a
+  // replayed recording); -1 for a real device, whose changes come as they come.
+  virtual int32_t NextChangeIn() { return -1; }
   // Unacquires and releases the device, if any.
   virtual void ReleaseDevice() = 0;
   // The device first, then the platform object.

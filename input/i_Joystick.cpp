@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/Hooks.h"
 #include "engine/Profile.h"
 #include "engine/Seams.h"
 #include "lang/EMultilang.h"
@@ -63,6 +64,8 @@ void TJoystick::SetUp(JoystickApi& api) {
   if (!api.SetDataFormat(format))
     Fail(u"exCantSetDataFormat", u"Cannot set data format of DirectX8 joystick.");
   if (!api.SetCooperativeLevel()) Fail(u"exCantSetCoopLevel", u"Cannot set coop level of DirectX8 joystick.");
+  // A device that cannot signal is polled instead: not a failure.
+  signals_ = api.SetNotification(*Seams().Wake);
   if (!api.Acquire()) Fail(u"exCantAcquire", u"Cannot acquire DirectX8 joystick.");
   reacquireTried_ = false;
 }
@@ -142,11 +145,18 @@ void TJoystick::Shutdown() {
   JoyHatCount = 0;
   slotCount_ = 0;
   stateValid_.store(false, std::memory_order_relaxed);
+  signals_ = false;
   if (api_ != nullptr) api_->ReleaseAll();
   api_ = nullptr;
   buffer_ = {};
   nameCount_ = 0;
   chosen_ = {};
+}
+
+void InstallAsEngineDevice(TJoystick& joystick) {
+  EngineHooks.PollDevice = [&joystick] { return joystick.Poll(); };
+  EngineHooks.DeviceSignals = [&joystick] { return joystick.Signals(); };
+  EngineHooks.DeviceDueIn = [&joystick] { return joystick.NextChangeIn(); };
 }
 
 }  // namespace qv::input

@@ -1,15 +1,15 @@
 #include "sim/StandInDevice.h"
 
-#include "engine/Hooks.h"
-
 namespace qv::sim {
 
-void TStandInDevice::Attach(int axes, int buttons, int hats) {
+void TStandInDevice::Attach(int axes, int buttons, int hats, TReporting reporting) {
   joystick_.Shutdown();
-  api_ = std::make_unique<TVirtualJoystick>(
-      std::vector<TVirtualController>{PlainController(u"Stand-in", axes, buttons, hats)});
+  TVirtualController controller = PlainController(u"Stand-in", axes, buttons, hats);
+  controller.Polled = reporting == TReporting::Polled;
+  api_ = std::make_unique<TVirtualJoystick>(std::vector<TVirtualController>{std::move(controller)});
+  if (reporting == TReporting::SignalsFail) api_->Fail(TVirtualStep::SetNotification);
   joystick_.Initialise(*api_);
-  EngineHooks.PollDevice = [this] { return joystick_.Poll(); };
+  input::InstallAsEngineDevice(joystick_);
 }
 
 }  // namespace qv::sim

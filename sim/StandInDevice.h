@@ -11,6 +11,9 @@
 
 namespace qv::sim {
 
+// How the device tells the engine of its changes.
+enum class TReporting { Signals, Polled, SignalsFail };
+
 class TStandInDevice {
  public:
   TStandInDevice() = default;
@@ -19,7 +22,7 @@ class TStandInDevice {
 
   // A controller of that many axes, buttons and hats, control k of each kind
   // with Index k; installs the engine's device poll.
-  void Attach(int axes, int buttons, int hats);
+  void Attach(int axes, int buttons, int hats, TReporting reporting = TReporting::Signals);
   void Axis(int k, int32_t v) { api_->Set(TControlKind::Axis, k, v); }
   void Button(int b, int32_t v) { api_->Set(TControlKind::Button, b, v); }
   void Hat(int h, int32_t v) { api_->Set(TControlKind::Hat, h, v); }

@@ -76,6 +76,10 @@ class TReader {
     c.Name = name->Value;
     for (const auto& v : section.Variables) {
       if (v->Name == "Name") continue;
+      if (v->Name == "Polled") {
+        c.Polled = Number(*v, 0, 1) == 1;
+        continue;
+      }
       const std::optional<TControlRef> ref = ParseControlName(v->Name);
       if (!ref) Fail(v->LineNo, u"\"" + FromUtf8(v->Name) + u"\" is not Axis, Button or Hat with a number.");
       if (Find(c, *ref)) Fail(v->LineNo, FromUtf8(v->Name) + u" is declared twice.");

@@ -4,6 +4,7 @@
 //   { MULTILEVEL
 //     { CONTROLLER
 //       Name=Quorvex Virtual Train Controller
+//       Polled=1
 //       Axis0=Throttle lever
 //       Button3=Horn
 //       Hat0=Hat switch
@@ -19,7 +20,8 @@
 //   }
 //
 // A control line names the kind and the instance number; its value is the
-// object's name. Controls are enumerated in the order they are declared. In
+// object's name; "Polled=1" makes it a device that cannot signal its
+// changes, which is then read on a fixed period. Controls are enumerated in the order they are declared. In
 // the timeline, "At" sets the millisecond (after the device is acquired) at
 // which the lines below it happen; "Loop=1" starts over after "Length" ms,
 // which defaults to the last "At". Values: axes 0..65535, buttons 0 or 1,
@@ -62,6 +64,7 @@ struct TVirtualController {
   std::vector<TTimelineEvent> Timeline;  // in time order
   bool Loop = false;
   uint32_t Length = 0;
+  bool Polled = false;  // cannot signal its changes: must be polled
 };
 
 // The file's name is the default one's when empty; raises EControllerFile.

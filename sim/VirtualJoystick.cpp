@@ -1,5 +1,6 @@
 #include "sim/VirtualJoystick.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "base/Environment.h"
@@ -82,6 +83,12 @@ bool TVirtualJoystick::SetCooperativeLevel() {
   return device_ != nullptr && !Failing(TVirtualStep::SetCooperativeLevel);
 }
 
+bool TVirtualJoystick::SetNotification(WakeEvent& wake) {
+  if (device_ == nullptr || device_->Polled || Failing(TVirtualStep::SetNotification)) return false;
+  wake_.store(&wake);
+  return true;
+}
+
 bool TVirtualJoystick::Acquire() {
   acquires_.fetch_add(1);
   if (device_ == nullptr || Failing(TVirtualStep::Acquire)) return false;
@@ -115,6 +122,15 @@ void TVirtualJoystick::PlayTimeline() {
   }
 }
 
+int32_t TVirtualJoystick::NextChangeIn() {
+  if (!acquired_ || device_->Timeline.empty()) return -1;
+  const uint32_t elapsed = (time_ ? time_ : Seams().Time)->Now() - timelineStart_;
+  if (nextEvent_ < device_->Timeline.size())
+    return static_cast<int32_t>(std::max<int64_t>(0, int64_t{device_->Timeline[nextEvent_].At} - elapsed));
+  if (!device_->Loop) return -1;
+  return static_cast<int32_t>(std::max<int64_t>(0, int64_t{device_->Length} - elapsed));
+}
+
 TReadResult TVirtualJoystick::GetDeviceState(std::span<int32_t> slots) {
   if (!acquired_) return TReadResult::Lost;
   if (slots.size_bytes() != dataSize_) return TReadResult::Failed;
@@ -138,14 +154,25 @@ void TVirtualJoystick::Store(size_t control, int32_t value) {
   std::atomic_ref<int32_t>(values_[control]).store(value, std::memory_order_relaxed);
 }
 
+void TVirtualJoystick::Signal() {
+  if (WakeEvent* wake = wake_.load()) wake->Signal();
+}
+
 void TVirtualJoystick::Set(TControlKind kind, int32_t instance, int32_t value) {
   if (device_ == nullptr) return;
   for (size_t i = 0; i < device_->Controls.size(); ++i) {
     if (device_->Controls[i].Kind == kind && device_->Controls[i].Instance == instance) Store(i, value);
   }
+  Signal();
+}
+
+void TVirtualJoystick::SetReading(TReadResult result) {
+  reading_.store(result);
+  Signal();
 }
 
 void TVirtualJoystick::ReleaseDevice() {
+  wake_.store(nullptr);
   acquired_ = false;
   device_ = nullptr;
   format_.clear();

@@ -4,7 +4,9 @@
 // platform, so the joystick layer's choices and limits apply to them. A
 // controller's timeline plays inside Poll on the engine's clock, with no
 // thread of its own: on the virtual clock a replay gives the same result
-// every run. Tests may also set values, fail a step or unplug the device.
+// every run; the engine learns when the next change is due. Tests may also
+// set values, fail a step or unplug the device; each change they make is
+// signalled, unless the controller is one that must be polled.
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -23,6 +25,7 @@ enum class TVirtualStep {
   EnumObjects,
   SetDataFormat,
   SetCooperativeLevel,
+  SetNotification,
   Acquire
 };
 
@@ -37,18 +40,21 @@ class TVirtualJoystick final : public input::JoystickApi {
   bool EnumObjects(const std::function<void(const input::TDeviceObject&)>& each) override;
   bool SetDataFormat(const input::TDataFormat& format) override;
   bool SetCooperativeLevel() override;
+  bool SetNotification(WakeEvent& wake) override;
   bool Acquire() override;
   input::TReadResult Poll() override;
   input::TReadResult GetDeviceState(std::span<int32_t> slots) override;
+  int32_t NextChangeIn() override;
   void ReleaseDevice() override;
   void ReleaseAll() override;
 
-  // Any thread: the created controller's control of that kind and instance.
+  // Any thread: the created controller's control of that kind and instance;
+  // signals the change as a real device would.
   void Set(TControlKind kind, int32_t instance, int32_t value);
   // The step fails from now on (Acquire also when acquiring again).
   void Fail(TVirtualStep step) { failing_[static_cast<size_t>(step)] = true; }
   // What Poll answers from now on: Lost is an unplugged device.
-  void SetReading(input::TReadResult result) { reading_.store(result); }
+  void SetReading(input::TReadResult result);
   int AcquireCount() const { return acquires_.load(); }
   // The data format as last set, with each type id copied out.
   struct TSlot {
@@ -64,10 +70,12 @@ class TVirtualJoystick final : public input::JoystickApi {
   bool Failing(TVirtualStep step) const { return failing_[static_cast<size_t>(step)]; }
   void PlayTimeline();
   void Store(size_t control, int32_t value);
+  void Signal();
 
   std::vector<TVirtualController> controllers_;
   Clock* time_;
-  std::array<bool, 7> failing_{};
+  std::array<bool, 8> failing_{};
+  std::atomic<WakeEvent*> wake_{nullptr};  // set up, and not yet released
   std::atomic<input::TReadResult> reading_{input::TReadResult::Ok};
   std::atomic<int> acquires_{0};
   bool created_ = false;

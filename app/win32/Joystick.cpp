@@ -1,6 +1,5 @@
 #include "app/win32/Joystick.h"
 
-#include "engine/Hooks.h"
 #include "input/win32/DirectInputJoystick.h"
 #include "sim/VirtualJoystick.h"
 
@@ -13,7 +12,7 @@ std::unique_ptr<input::JoystickApi> ChooseJoystickApi() {
 
 void BringUpJoystick(input::TJoystick& joystick, input::JoystickApi& api) {
   joystick.Initialise(api);
-  EngineHooks.PollDevice = [&joystick] { return joystick.Poll(); };
+  input::InstallAsEngineDevice(joystick);
 }
 
 }  // namespace qv::app

@@ -67,6 +67,8 @@ class TMainTrapHost final : public ui::TTrapHost {
 win32::SendInputKeyboard keyboard;
 win32::SystemKeyboardLayout layout;
 win32::SystemClock clock;
+// DirectInput signals a platform event of its own kind.
+win32::SystemWakeEvent wake;
 
 // Everything the guarded steps bring up; torn down in the order of step 16
 // and the exit procedure, whichever step the start-up got to.
@@ -86,6 +88,7 @@ struct TRun {
 // only in part is reported once the language and the windows are there.
 std::u16string InitialiseEngine() {
   InstallSeams(&keyboard, &layout, &clock);
+  InstallWake(&wake);
   ResetProfile();
   return LoadJoySettings();
 }
@@ -163,8 +166,11 @@ int RunProgram() {
   StopPolling();
   run.joystick.Shutdown();
   EngineHooks.PollDevice = nullptr;
+  EngineHooks.DeviceSignals = nullptr;
+  EngineHooks.DeviceDueIn = nullptr;
   if (failure) Report(failure);
   InstallSeams(nullptr, nullptr, nullptr);
+  InstallWake(nullptr);
   return 0;
 }
 

@@ -42,6 +42,24 @@ std::u16string SystemKeyboardLayout::KeyName(int32_t keyParam) {
   return std::u16string(reinterpret_cast<const char16_t*>(buffer.data()), static_cast<size_t>(length));
 }
 
+SystemWakeEvent::SystemWakeEvent() : event_(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
+
+SystemWakeEvent::~SystemWakeEvent() {
+  if (event_ != nullptr) CloseHandle(event_);
+}
+
+void SystemWakeEvent::Signal() { SetEvent(event_); }
+
+bool SystemWakeEvent::Wait(uint32_t ms) {
+  // Without an event object (the system refused one) this is a plain sleep,
+  // and a device set up on it polls.
+  if (event_ == nullptr) {
+    ::Sleep(ms);
+    return false;
+  }
+  return WaitForSingleObject(event_, ms) == WAIT_OBJECT_0;
+}
+
 uint32_t SystemClock::Now() { return GetTickCount(); }
 
 void SystemClock::Sleep(uint32_t ms) { ::Sleep(ms); }

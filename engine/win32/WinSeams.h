@@ -17,12 +17,28 @@ class SystemKeyboardLayout final : public KeyboardLayout {
 };
 
 // GetTickCount and Sleep. While precision is held the system timer runs at
-// 1 ms, so the poll thread's 5 ms sleep is 5 ms and not a whole 15.6 ms tick.
+// 1 ms, so the poll thread's 5 ms waits are 5 ms and not a whole 15.6 ms tick.
 class SystemClock final : public Clock {
  public:
   uint32_t Now() override;
   void Sleep(uint32_t ms) override;
   void HoldPrecision(bool on) override;
+};
+
+// An auto-reset event object: DirectInput sets it on every change of the
+// device's state, the window side when it wants the poll thread.
+class SystemWakeEvent final : public WakeEvent {
+ public:
+  SystemWakeEvent();
+  ~SystemWakeEvent() override;
+  SystemWakeEvent(const SystemWakeEvent&) = delete;
+  SystemWakeEvent& operator=(const SystemWakeEvent&) = delete;
+  void Signal() override;
+  bool Wait(uint32_t ms) override;
+  void* NativeHandle() override { return event_; }
+
+ private:
+  void* event_;
 };
 
 }  // namespace qv::win32

@@ -5,6 +5,8 @@
 #include <iterator>
 #include <vector>
 
+#include "engine/Wake.h"
+
 namespace qv::input::win32 {
 namespace {
 
@@ -119,6 +121,17 @@ bool TDirectInputJoystick::SetCooperativeLevel() {
          SUCCEEDED(device_->SetCooperativeLevel(window_.Handle(), DISCL_NONEXCLUSIVE | DISCL_BACKGROUND));
 }
 
+bool TDirectInputJoystick::SetNotification(WakeEvent& wake) {
+  HANDLE event = wake.NativeHandle();
+  if (!device_ || event == nullptr) return false;
+  // A device that must be polled would never set the event.
+  DIDEVCAPS caps{};
+  caps.dwSize = sizeof caps;
+  if (FAILED(device_->GetCapabilities(&caps)) || (caps.dwFlags & DIDC_POLLEDDEVICE) != 0) return false;
+  notifying_ = SUCCEEDED(device_->SetEventNotification(event));
+  return notifying_;
+}
+
 bool TDirectInputJoystick::Acquire() { return device_ && SUCCEEDED(device_->Acquire()); }
 
 TReadResult TDirectInputJoystick::Poll() {
@@ -132,6 +145,9 @@ TReadResult TDirectInputJoystick::GetDeviceState(std::span<int32_t> slots) {
 
 void TDirectInputJoystick::ReleaseDevice() {
   if (device_) device_->Unacquire();
+  // The event belongs to the engine and may outlive the device, or not.
+  if (device_ && notifying_) device_->SetEventNotification(nullptr);
+  notifying_ = false;
   device_.Reset();
 }
 

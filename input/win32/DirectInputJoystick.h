@@ -29,6 +29,7 @@ class TDirectInputJoystick final : public JoystickApi {
   bool EnumObjects(const std::function<void(const TDeviceObject&)>& each) override;
   bool SetDataFormat(const TDataFormat& format) override;
   bool SetCooperativeLevel() override;
+  bool SetNotification(WakeEvent& wake) override;
   bool Acquire() override;
   TReadResult Poll() override;
   TReadResult GetDeviceState(std::span<int32_t> slots) override;
@@ -44,6 +45,7 @@ class TDirectInputJoystick final : public JoystickApi {
   DirectInputFactory factory_;
   TComPtr<IDirectInput8W> input_;
   TComPtr<IDirectInputDevice8W> device_;
+  bool notifying_ = false;
 };
 
 // DirectInput's answer to a read, in the layer's terms.

@@ -1,4 +1,5 @@
 // The poll cycle stepped by hand on the virtual clock.
+#include <functional>
 #include <set>
 #include <vector>
 
@@ -37,42 +38,121 @@ class PollLoopTest : public EngineTest {
     }
   }
 
+  // Cycles until at least ms have passed on the clock.
+  void RunFor(uint32_t ms) {
+    const uint32_t end = clock.Now() + ms;
+    do {
+      loop.Cycle();
+    } while (static_cast<int32_t>(clock.Now() - end) < 0);
+  }
+
   TPollLoop loop;
   int moves = 0;
   int repaints = 0;
   bool visible = true;
 };
 
-TEST_F(PollLoopTest, ActiveCyclesRepaintAtMostEverySixthCycleAndOnlyWhenVisible) {
-  const uint32_t start = clock.Now();
-  std::vector<int> repaintedAt;
-  for (int cycle = 1; cycle <= 18; ++cycle) {
-    const int before = repaints;
+// A lever moved every millisecond: the list is repainted every 30 ms (31
+// when the lever is back where it was painted), and not at all while the
+// window is hidden.
+TEST_F(PollLoopTest, ActiveRepaintsComeEvery30MsWhileThingsChangeAndOnlyWhenVisible) {
+  std::vector<uint32_t> repaintedAt;
+  EngineHooks.Repaint = [&] { repaintedAt.push_back(clock.Now()); };
+  for (int ms = 0; ms < 100; ++ms) {
+    clock.Advance(1);
     Wiggle(1);
-    if (repaints != before) repaintedAt.push_back(cycle);
   }
-  EXPECT_EQ(repaintedAt, (std::vector<int>{6, 12, 18}));
-  EXPECT_EQ(clock.Now() - start, 18u * 5u);
+  ASSERT_GE(repaintedAt.size(), 3u);
+  for (size_t i = 1; i < repaintedAt.size(); ++i) {
+    EXPECT_GE(repaintedAt[i] - repaintedAt[i - 1], 30u) << i;
+    EXPECT_LE(repaintedAt[i] - repaintedAt[i - 1], 31u) << i;
+  }
+  repaintedAt.clear();
   visible = false;
-  Wiggle(12);
-  EXPECT_EQ(repaints, 3);
-  // Nothing changing: nothing to repaint.
+  for (int ms = 0; ms < 100; ++ms) {
+    clock.Advance(1);
+    Wiggle(1);
+  }
+  EXPECT_TRUE(repaintedAt.empty());
+  // Shown again, after a rest: one change, painted within 30 ms, then nothing.
   visible = true;
+  RunFor(2000);
+  repaintedAt.clear();
+  const uint32_t changedAt = clock.Now();
   Wiggle(1);
-  for (int i = 0; i < 20; ++i) loop.Cycle();
-  EXPECT_EQ(repaints, 4);
+  RunFor(2000);
+  ASSERT_EQ(repaintedAt.size(), 1u);
+  EXPECT_LE(repaintedAt[0] - changedAt, 30u);
 }
 
-TEST_F(PollLoopTest, QuietCyclesRepaintEveryTimeAndSendNothing) {
+// How often the device is read with nothing else to do, by how it reports
+// its changes: a signalling device only when it signals (a jittering axis
+// no more than a polled device), else every 5 ms (30 ms while quiet).
+TEST_F(PollLoopTest, ReadingsPerSecondFollowHowTheDeviceReports) {
+  struct Case {
+    const char* device;
+    sim::TReporting reporting;
+    bool quiet;
+    bool jitter;
+    bool unplugged;
+    int reads;
+  };
+  const Case cases[] = {
+      {"signals, still", sim::TReporting::Signals, false, false, false, 1},
+      {"signals, still, quiet", sim::TReporting::Signals, true, false, false, 1},
+      {"signals, jitters inside its band", sim::TReporting::Signals, false, true, false, 200},
+      {"signals, jitters while quiet", sim::TReporting::Signals, true, true, false, 200},
+      {"must be polled", sim::TReporting::Polled, false, false, false, 200},
+      {"must be polled, quiet", sim::TReporting::Polled, true, false, false, 33},
+      {"signalling set-up failed", sim::TReporting::SignalsFail, false, false, false, 200},
+      {"signals, unplugged", sim::TReporting::Signals, false, false, true, 200},
+  };
+  for (const Case& c : cases) {
+    device.Attach(2, 4, 1, c.reporting);
+    int reads = 0;
+    EngineHooks.PollDevice = [&reads, poll = EngineHooks.PollDevice] {
+      ++reads;
+      return poll();
+    };
+    device.Axis(0, 20000);
+    RebuildTrackers();
+    PauseRequest = c.quiet;
+    Suspended = c.quiet;
+    loop.Begin();
+    if (c.unplugged) device.Unplug();
+    RunFor(2000);
+    reads = 0;
+    const uint32_t end = clock.Now() + 1000;
+    // Bounded: a thread that read without waiting would never see the time pass.
+    for (int i = 0; static_cast<int32_t>(clock.Now() - end) < 0 && i < 100000; ++i) {
+      if (c.jitter) device.Axis(0, 20000 + i % 2 * 300);
+      loop.Cycle();
+    }
+    EXPECT_NEAR(reads, c.reads, 1) << c.device;
+  }
+}
+
+// With nothing moving the thread still wakes for its own work: a held key
+// repeats on its schedule.
+TEST_F(PollLoopTest, AHeldKeyRepeatsOnTimeWithNothingMoving) {
+  ProfileAxes[0].Position(2).Events.Hold = Key(0x41);
+  device.Axis(0, 20000);
+  loop.Cycle();
+  const uint32_t pressed = clock.Now();
+  std::vector<uint32_t> downs;
+  RunFor(800);
+  for (const sim::TRecorded& r : keyboard.Records()) {
+    if (r.Input.Vk == 0x41 && (r.Input.Flags & KeyFlagUp) == 0) downs.push_back(r.Time - pressed);
+  }
+  EXPECT_EQ(downs, (std::vector<uint32_t>{0, 500, 600, 700, 800}));
+}
+
+TEST_F(PollLoopTest, QuietCyclesReadOnAndSendNothing) {
   PauseRequest = true;
   loop.Cycle();
   ASSERT_TRUE(Suspended);
   keyboard.Clear();
-  const int before = repaints;
-  const uint32_t start = clock.Now();
   Wiggle(4);
-  EXPECT_EQ(clock.Now() - start, 4u * 30u);
-  EXPECT_EQ(repaints, before + 4);
   EXPECT_EQ(keyboard.Count(), 0u);
   // Readings go on while quiet, so the lever's position is known on return.
   device.Axis(0, 64000);
@@ -82,6 +162,41 @@ TEST_F(PollLoopTest, QuietCyclesRepaintEveryTimeAndSendNothing) {
   loop.Cycle();
   EXPECT_FALSE(Suspended);
   EXPECT_EQ(keyboard.Count(), 0u);  // re-entered silently: no steps for the move made while quiet
+}
+
+// Our own window in front: the list is repainted soon after anything it
+// shows changes, and never while nothing does.
+TEST_F(PollLoopTest, QuietCyclesRepaintOnlyAfterSomethingShownChanged) {
+  JoySettings.Axes[0].HangPos = hpMin;
+  RebuildTrackers();
+  loop.Begin();
+  PauseRequest = true;
+  RunFor(300);
+  ASSERT_TRUE(Suspended);
+  keyboard.Clear();
+  struct Case {
+    const char* change;
+    std::function<void()> act;
+    int repaints;
+  };
+  const Case cases[] = {
+      {"lever to notch 3", [&] { device.Axis(0, 40000); }, 1},
+      {"jitter inside the notch's band", [&] { device.Axis(0, 40300); }, 0},
+      {"below the hanging lever's range", [&] { device.Axis(0, 100); }, 1},
+      {"hat pushed right", [&] { device.Hat(0, 9000); }, 1},
+      {"button pressed", [&] { device.Button(1, 1); }, 1},
+      {"device lost", [&] { device.Unplug(); }, 1},
+      {"device back", [&] { device.Replug(); }, 1},
+  };
+  for (const Case& c : cases) {
+    const int idle = repaints;
+    RunFor(300);
+    EXPECT_EQ(repaints, idle) << "idle before: " << c.change;
+    c.act();
+    RunFor(30);
+    EXPECT_EQ(repaints - idle, c.repaints) << c.change;
+  }
+  EXPECT_EQ(keyboard.Count(), 0u);
 }
 
 class LostDeviceTest : public PollLoopTest {

@@ -2,7 +2,10 @@
 #include "engine/PollThread.h"
 
 #include <chrono>
+#include <functional>
+#include <future>
 #include <mutex>
+#include <random>
 #include <set>
 #include <stdexcept>
 #include <thread>
@@ -205,6 +208,61 @@ TEST_F(PollThreadTest, StopAndPauseFromTheThreadItselfDoNothing) {
   EXPECT_TRUE(Running);
   StopPolling();
   EXPECT_FALSE(Running);
+}
+
+// On a clock where only signals end long waits: the window side's requests
+// must wake the thread themselves, as must every change of the device, even
+// when many come between two readings and the event holds only one.
+class SignalledThreadTest : public PollThreadTest {
+ protected:
+  void SetUp() override {
+    PollThreadTest::SetUp();
+    InstallSeams(&realKeyboard, &layout, &signalOnly);
+  }
+  // False when the call did not return in 5 s; the thread is then woken
+  // until it does, so that the test can end.
+  static bool ReturnsPromptly(std::function<void()> call) {
+    auto done = std::async(std::launch::async, std::move(call));
+    if (done.wait_for(std::chrono::seconds(5)) == std::future_status::ready) return true;
+    while (done.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) Seams().Wake->Signal();
+    return false;
+  }
+  sim::SignalOnlyClock signalOnly{steady, 40};
+};
+
+TEST_F(SignalledThreadTest, PauseResumeAndStopWakeTheThreadThemselves) {
+  StartPolling();
+  ASSERT_TRUE(WaitUntil([&] { return HoldDown(); }));
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));  // asleep, with nothing due soon
+  EXPECT_TRUE(ReturnsPromptly([] { Pause(); }));
+  EXPECT_TRUE(realKeyboard.KeysDown().empty());
+  Resume();
+  EXPECT_TRUE(WaitUntil([&] { return HoldDown(); }));
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_TRUE(ReturnsPromptly([] { StopPolling(); }));
+  EXPECT_FALSE(Running);
+}
+
+TEST_F(SignalledThreadTest, ChangesFasterThanReadingsAllArriveInTheEnd) {
+  // No held key: its repeats would wake the thread without any signal.
+  ProfileAxes[0].Position(2).Events = TKeyEvents{};
+  ProfileAxes[0].Down = Key(0x28);
+  device.Axis(0, 1000);
+  StartPolling();
+  ASSERT_TRUE(WaitUntil([&] { return RtLoad(ProfileAxes[0].LastPos) == 1; }));
+  const int32_t rests[] = {1000, 20000, 40000, 64000};
+  std::mt19937 rng(7);
+  for (int i = 0; i < 2000; ++i) {
+    device.Axis(0, rests[std::uniform_int_distribution<size_t>(0, 3)(rng)]);
+    if (i % 64 == 0) std::this_thread::sleep_for(std::chrono::microseconds(300));
+  }
+  device.Axis(0, rests[3]);
+  EXPECT_TRUE(WaitUntil([&] { return RtLoad(ProfileAxes[0].LastPos) == 4; }));
+  StopPolling();
+  // Steps taken add up to the whole way from notch 1 to notch 4.
+  const auto ups = static_cast<int>(Downs(0x26));
+  const auto downs = static_cast<int>(Downs(0x28));
+  EXPECT_EQ(ups - downs, 3);
 }
 
 // What the control list paints while the thread runs; ThreadSanitizer

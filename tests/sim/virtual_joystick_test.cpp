@@ -60,6 +60,7 @@ TEST(ControllerFileTest, MalformedFilesNameTheFileAndTheLine) {
       {Controller("    { TIMELINE\n      At=20\n      At=10\n    }\n"), "line 9: At goes back"},
       {Controller("    { TIMELINE\n      At=20\n      Length=10\n    }\n"), "line 9: Length ends before"},
       {Controller("    { TIMELINE\n      Loop=1\n      Axis0=5\n    }\n"), "line 7: a looping timeline"},
+      {Controller("    Polled=2\n"), "line 7: \"2\" is not a number from 0 to 1"},
   };
   for (const Case& c : cases) {
     TempFile file(c.text);
@@ -95,6 +96,8 @@ class TimelineTest : public ::testing::Test {
   input::TJoystick joystick;
 };
 
+// Each value holds from its moment, and after every reading the engine is
+// told how long until the next one comes, so it need not poll for them.
 TEST_F(TimelineTest, ValuesHoldFromTheirMomentAndALoopStartsOver) {
   Start(
       "      Loop=1\n      Length=300\n      At=0\n      Axis0=10\n      At=100\n      Axis0=20\n"
@@ -102,9 +105,13 @@ TEST_F(TimelineTest, ValuesHoldFromTheirMomentAndALoopStartsOver) {
   const struct {
     uint32_t at;
     int32_t axis;
-  } expected[] = {{0, 10},   {99, 10},  {100, 20},  {260, 30}, {299, 30},
-                  {300, 10}, {420, 20}, {1250, 10}, {1310, 20}};
-  for (const auto& e : expected) EXPECT_EQ(AxisAt(e.at), e.axis) << "at " << e.at;
+    int32_t nextIn;
+  } expected[] = {{0, 10, 100},   {99, 10, 1},    {100, 20, 150}, {260, 30, 40},  {299, 30, 1},
+                  {300, 10, 100}, {420, 20, 130}, {1250, 10, 50}, {1310, 20, 140}};
+  for (const auto& e : expected) {
+    EXPECT_EQ(AxisAt(e.at), e.axis) << "at " << e.at;
+    EXPECT_EQ(joystick.NextChangeIn(), e.nextIn) << "at " << e.at;
+  }
   EXPECT_EQ(*JoyButtons[0].Value, 0x80);
   // A value set directly holds until the timeline next changes that control.
   api->Set(TControlKind::Axis, 0, 777);
@@ -115,7 +122,9 @@ TEST_F(TimelineTest, ValuesHoldFromTheirMomentAndALoopStartsOver) {
 TEST_F(TimelineTest, WithoutLoopTheLastValuesStay) {
   Start("      At=50\n      Axis0=40000\n");
   EXPECT_EQ(AxisAt(10), 0);
+  EXPECT_EQ(joystick.NextChangeIn(), 40);
   EXPECT_EQ(AxisAt(5000), 40000);
+  EXPECT_EQ(joystick.NextChangeIn(), -1);
   EXPECT_EQ(AxisAt(90000), 40000);
 }
 

@@ -6,7 +6,7 @@
 #include <dinput.h>
 #include <windows.h>
 
-#include <cstring>
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -36,7 +36,16 @@ class FakeDevice final : public IDirectInputDevice8W {
   HRESULT AcquireAnswer = DI_OK;
   HRESULT PollAnswer = DI_OK;
   HRESULT StateAnswer = DI_OK;
+  HRESULT CapsAnswer = DI_OK;
+  DWORD CapsFlags = DIDC_ATTACHED;
+  HRESULT NotificationAnswer = DI_OK;
+  HANDLE Event = nullptr;      // as given to SetEventNotification
   std::vector<int32_t> State;  // what GetDeviceState writes
+  // Another thread's change of one slot, signalled as DirectInput does.
+  void Change(size_t slot, int32_t value) {
+    std::atomic_ref<int32_t>(State[slot]).store(value);
+    SetEvent(Event);
+  }
   // What SetDataFormat was given, copied before the caller's arrays go away.
   DIDATAFORMAT Format{};
   std::vector<DIOBJECTDATAFORMAT> FormatObjects;
@@ -91,16 +100,27 @@ class FakeDevice final : public IDirectInputDevice8W {
   STDMETHOD(Poll)() override { return PollAnswer; }
   STDMETHOD(GetDeviceState)(DWORD size, LPVOID data) override {
     if (size != State.size() * sizeof(int32_t)) return DIERR_INVALIDPARAM;
-    if (SUCCEEDED(StateAnswer)) std::memcpy(data, State.data(), size);
+    if (FAILED(StateAnswer)) return StateAnswer;
+    auto* out = static_cast<int32_t*>(data);
+    for (size_t i = 0; i < State.size(); ++i) out[i] = std::atomic_ref<int32_t>(State[i]).load();
     return StateAnswer;
   }
 
   // Not used by the joystick layer.
-  STDMETHOD(GetCapabilities)(LPDIDEVCAPS) override { return E_NOTIMPL; }
+  STDMETHOD(GetCapabilities)(LPDIDEVCAPS caps) override {
+    log_.Add("GetCapabilities");
+    if (caps->dwSize != sizeof(DIDEVCAPS)) return DIERR_INVALIDPARAM;
+    caps->dwFlags = CapsFlags;
+    return CapsAnswer;
+  }
+  STDMETHOD(SetEventNotification)(HANDLE event) override {
+    log_.Add(event != nullptr ? "SetEventNotification" : "SetEventNotification none");
+    if (SUCCEEDED(NotificationAnswer)) Event = event;
+    return NotificationAnswer;
+  }
   STDMETHOD(GetProperty)(REFGUID, LPDIPROPHEADER) override { return E_NOTIMPL; }
   STDMETHOD(SetProperty)(REFGUID, LPCDIPROPHEADER) override { return E_NOTIMPL; }
   STDMETHOD(GetDeviceData)(DWORD, LPDIDEVICEOBJECTDATA, LPDWORD, DWORD) override { return E_NOTIMPL; }
-  STDMETHOD(SetEventNotification)(HANDLE) override { return E_NOTIMPL; }
   STDMETHOD(GetObjectInfo)(LPDIDEVICEOBJECTINSTANCEW, DWORD, DWORD) override { return E_NOTIMPL; }
   STDMETHOD(GetDeviceInfo)(LPDIDEVICEINSTANCEW) override { return E_NOTIMPL; }
   STDMETHOD(RunControlPanel)(HWND, DWORD) override { return E_NOTIMPL; }

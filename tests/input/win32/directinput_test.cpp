@@ -4,12 +4,16 @@
 #include <gtest/gtest.h>
 
 #include "FakeDirectInput.h"
+#include "engine/Hooks.h"
+#include "engine/PollThread.h"
 #include "engine/Profile.h"
 #include "engine/Seams.h"
+#include "engine/win32/WinSeams.h"
 #include "input/i_Joystick.h"
 #include "input/win32/DirectInputJoystick.h"
 #include "lang/EMultilang.h"
 #include "sim/Clocks.h"
+#include "sim/RecordingKeyboard.h"
 
 namespace qv::input::win32::test {
 namespace {
@@ -21,6 +25,7 @@ class DirectInputTest : public ::testing::Test {
  protected:
   void SetUp() override {
     InstallSeams(nullptr, nullptr, &clock);
+    InstallWake(&wake);
     input.Controllers = {{PadA, L"Desk"}, {PadB, L"Lever box"}};
     device.Objects = {
         {GUID_Button, DIDFT_PSHBUTTON | DIDFT_MAKEINSTANCE(3), 0, L"Horn"},
@@ -32,7 +37,9 @@ class DirectInputTest : public ::testing::Test {
   }
   void TearDown() override {
     joystick.Shutdown();
+    EngineHooks = TEngineHooks{};
     InstallSeams(nullptr, nullptr, nullptr);
+    InstallWake(nullptr);
   }
   DirectInputFactory Factory() {
     return [this](HINSTANCE instance, DWORD version, REFIID iid, LPVOID* out, LPUNKNOWN) {
@@ -48,6 +55,7 @@ class DirectInputTest : public ::testing::Test {
   }
 
   sim::VirtualClock clock{100};
+  qv::win32::SystemWakeEvent wake;
   TCallLog log;
   FakeDevice device{log};
   FakeDirectInput input{log, device};
@@ -67,8 +75,9 @@ TEST_F(DirectInputTest, SetsUpTheChosenDeviceWithRealStructureSizesAndSharedBack
   EXPECT_EQ(factoryInstance, GetModuleHandleW(nullptr));
   EXPECT_TRUE(IsEqualGUID(factoryIid, IID_IDirectInput8W));
   EXPECT_TRUE(IsEqualGUID(input.Created, PadB));
-  const std::vector<std::string> order{"EnumDevices 4 0", "CreateDevice",           "EnumObjects 31",
-                                       "SetDataFormat",   "SetCooperativeLevel 10", "Acquire"};
+  const std::vector<std::string> order{
+      "EnumDevices 4 0",        "CreateDevice",    "EnumObjects 31",       "SetDataFormat",
+      "SetCooperativeLevel 10", "GetCapabilities", "SetEventNotification", "Acquire"};
   EXPECT_EQ(log.Calls, order);
 
   EXPECT_EQ(device.Format.dwSize, sizeof(DIDATAFORMAT));
@@ -93,7 +102,9 @@ TEST_F(DirectInputTest, SetsUpTheChosenDeviceWithRealStructureSizesAndSharedBack
 
   log.Calls.clear();
   joystick.Shutdown();
-  const std::vector<std::string> release{"Unacquire", "Device.Release", "DirectInput.Release"};
+  // The engine's event outlives the device: DirectInput is told to forget it.
+  const std::vector<std::string> release{"Unacquire", "SetEventNotification none", "Device.Release",
+                                         "DirectInput.Release"};
   EXPECT_EQ(log.Calls, release);
   EXPECT_EQ(device.Refs, 1u);  // every reference taken was given back
   EXPECT_EQ(input.Refs, 0u);
@@ -131,6 +142,85 @@ TEST_F(DirectInputTest, ReadAnswersKeepOrRefreshTheStateAndALostDeviceIsAcquired
   }
   EXPECT_EQ(*JoyButtons[0].Value, 0x80);
   EXPECT_EQ(*JoyHats[0].Value, 9000);
+}
+
+// A device that signals its changes gets the engine's own event; one that
+// must be polled, or that refuses, is polled, and that is no failure.
+TEST_F(DirectInputTest, TheDeviceSignalsTheEnginesEventUnlessItMustBePolledOrRefuses) {
+  struct Case {
+    const char* device;
+    DWORD caps;
+    HRESULT capsAnswer;
+    HRESULT notificationAnswer;
+    bool signals;
+  };
+  const Case cases[] = {
+      {"signalling", DIDC_ATTACHED, DI_OK, DI_OK, true},
+      {"must be polled", DIDC_ATTACHED | DIDC_POLLEDDEVICE, DI_OK, DI_OK, false},
+      {"capabilities unknown", DIDC_ATTACHED, E_FAIL, DI_OK, false},
+      {"refuses the event", DIDC_ATTACHED, DI_OK, DIERR_INVALIDPARAM, false},
+  };
+  for (const Case& c : cases) {
+    TDirectInputJoystick api(Factory());
+    device.CapsFlags = c.caps;
+    device.CapsAnswer = c.capsAnswer;
+    device.NotificationAnswer = c.notificationAnswer;
+    device.Event = nullptr;
+    log.Calls.clear();
+    joystick.Initialise(api);
+    EXPECT_EQ(joystick.Signals(), c.signals) << c.device;
+    EXPECT_EQ(device.Event, c.signals ? wake.NativeHandle() : nullptr) << c.device;
+    EXPECT_EQ(log.Calls.back(), "Acquire") << c.device;
+    log.Calls.clear();
+    joystick.Shutdown();
+    EXPECT_EQ(CountOf("SetEventNotification none"), c.signals ? 1u : 0u) << c.device;
+  }
+}
+
+// The real poll thread asleep on the real event, which only the device's
+// signal can end (no fallback): every change it signals is read, however
+// many come between two readings.
+TEST_F(DirectInputTest, APollThreadOnTheEventReadsEverySignalledChange) {
+  sim::SteadyClock steady;
+  sim::SignalOnlyClock signalOnly{steady, 40};
+  sim::RecordingKeyboard keyboard{&steady};
+  InstallSeams(&keyboard, nullptr, &signalOnly);
+  TDirectInputJoystick api(Factory());
+  device.State = {0, 1000, -1};
+  joystick.Initialise(api);
+  ASSERT_TRUE(joystick.Signals());
+  input::InstallAsEngineDevice(joystick);
+  JoySettings = TJoySettings{};
+  TAxisSettings& lever = JoySettings.Axes[0];
+  lever.Type = atMultipos;
+  lever.Count = 4;
+  lever.Value = {1000, 20000, 40000, 64000};
+  ResetProfile();
+  ProfileAxes[0].Up.Vkey = 0x26;
+  ProfileAxes[0].Down.Vkey = 0x28;
+  ResyncRequest = true;
+  StartPolling();
+  const auto steps = [&] {
+    int net = 0;
+    for (const TKeyInput& r : keyboard.Inputs()) {
+      if ((r.Flags & KeyFlagUp) == 0) net += r.Vk == 0x26 ? 1 : r.Vk == 0x28 ? -1 : 0;
+    }
+    return net;
+  };
+  const auto settles = [&](int net) {
+    for (int i = 0; i < 500 && steps() != net; ++i) Sleep(10);
+    return steps() == net;
+  };
+  // Steps count from the thread's first reading, which finds the lever at rest.
+  for (int i = 0; i < 500 && RtLoad(ProfileAxes[0].LastPos) != 1; ++i) Sleep(10);
+  device.Change(1, 40000);
+  EXPECT_TRUE(settles(2));
+  for (int i = 0; i < 300; ++i) device.Change(1, i % 2 ? 1000 : 64000);
+  device.Change(1, 20000);
+  EXPECT_TRUE(settles(1));
+  StopPolling();
+  EXPECT_FALSE(Running);
+  InstallSeams(nullptr, nullptr, &clock);
 }
 
 TEST_F(DirectInputTest, WineWithoutAControllerAnswersNoJoystick) {
