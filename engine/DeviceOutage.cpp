@@ -34,6 +34,12 @@ void PressHeldKeysAgain() {
   ForEachEnteredState([](const TKeyEvents& events) { EnterState(events, false); });
 }
 
+bool AnyKeyHeld() {
+  bool held = false;
+  ForEachEnteredState([&held](const TKeyEvents& events) { held = held || !events.Hold.Empty(); });
+  return held;
+}
+
 bool TDeviceOutage::Follow(bool valid, uint32_t now) {
   if (valid) {
     const bool back = released_;

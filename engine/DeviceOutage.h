@@ -16,6 +16,8 @@ constexpr uint32_t DeviceLostAfterMs = 500;
 void ReleaseHeldKeys();
 // Every entered state's Hold goes down again, without Press taps.
 void PressHeldKeysAgain();
+// Some entered state holds a key down.
+bool AnyKeyHeld();
 
 class TDeviceOutage {
  public:

@@ -30,6 +30,10 @@ constexpr int32_t QuietReadPeriodMs = 30;
 constexpr int32_t RepaintPeriodMs = 30;
 // A device that stops signalling still goes unread no longer than this.
 constexpr int32_t FallbackReadMs = 1000;
+// An unplugged device need not signal that it is gone: while a key is held
+// down it is read this often, so that the key goes up soon after the device
+// stops answering, repeating or not.
+constexpr int32_t HeldKeyReadMs = 100;
 
 // Owned by the window side; a finished thread is joined and freed by the next stop or start.
 std::unique_ptr<TPollThread> pollThread;
@@ -131,6 +135,7 @@ int32_t TPollLoop::MsUntilDue(uint32_t now, bool quiet) const {
   if (signalled_) sooner(changed_ ? 0 : std::max(0, ReadPeriodMs - since));
   if (EngineHooks.DeviceDueIn) sooner(CallHook(EngineHooks.DeviceDueIn));
   if (!quiet) sooner(AutoRepeatDueIn(now));
+  if (!quiet && !outage_.KeysReleased() && AnyKeyHeld()) sooner(std::max(0, HeldKeyReadMs - since));
   if (reading_ != shown_) sooner(std::max(0, RepaintPeriodMs - Elapsed(now, repaintedAt_)));
   return due;
 }

@@ -27,7 +27,7 @@ class TStandInDevice {
   void Button(int b, int32_t v) { api_->Set(TControlKind::Button, b, v); }
   void Hat(int h, int32_t v) { api_->Set(TControlKind::Hat, h, v); }
   // The device stops answering, as when unplugged, and comes back.
-  void Unplug() { api_->SetReading(input::TReadResult::Lost); }
+  void Unplug(bool signals = true) { api_->SetReading(input::TReadResult::Lost, signals); }
   void Replug() { api_->SetReading(input::TReadResult::Ok); }
 
  private:

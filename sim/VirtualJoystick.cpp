@@ -166,9 +166,9 @@ void TVirtualJoystick::Set(TControlKind kind, int32_t instance, int32_t value) {
   Signal();
 }
 
-void TVirtualJoystick::SetReading(TReadResult result) {
+void TVirtualJoystick::SetReading(TReadResult result, bool signals) {
   reading_.store(result);
-  Signal();
+  if (signals) Signal();
 }
 
 void TVirtualJoystick::ReleaseDevice() {

@@ -53,8 +53,9 @@ class TVirtualJoystick final : public input::JoystickApi {
   void Set(TControlKind kind, int32_t instance, int32_t value);
   // The step fails from now on (Acquire also when acquiring again).
   void Fail(TVirtualStep step) { failing_[static_cast<size_t>(step)] = true; }
-  // What Poll answers from now on: Lost is an unplugged device.
-  void SetReading(input::TReadResult result);
+  // What Poll answers from now on: Lost is an unplugged device. A real
+  // device need not signal that it has gone: signals=false is one that doesn't.
+  void SetReading(input::TReadResult result, bool signals = true);
   int AcquireCount() const { return acquires_.load(); }
   // The data format as last set, with each type id copied out.
   struct TSlot {

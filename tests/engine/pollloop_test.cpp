@@ -275,5 +275,23 @@ TEST_F(LostDeviceTest, APauseWhileLostReleasesNothingTwiceAndResumesFromTheReadi
   EXPECT_EQ(Downs(0x31), 0u);
 }
 
+// A device may go without a word: a held key still goes up about 500 ms
+// after the last good reading, whether it repeats or not (Shift does not).
+TEST_F(PollLoopTest, HeldKeysGoUpSoonAfterADeviceThatGoesSilently) {
+  for (const int32_t held : {0x10, 0x42}) {
+    SCOPED_TRACE(held);
+    ProfileButtons[0].Events.Hold = Key(held);
+    device.Button(0, 1);
+    RunFor(10);
+    ASSERT_EQ(keyboard.KeysDown(), std::set<uint16_t>{static_cast<uint16_t>(held)});
+    device.Unplug(false);
+    RunFor(DeviceLostAfterMs + 150);
+    EXPECT_TRUE(keyboard.KeysDown().empty());
+    device.Replug();
+    device.Button(0, 0);
+    RunFor(10);
+  }
+}
+
 }  // namespace
 }  // namespace qv::test
