@@ -9,7 +9,8 @@
 
 namespace qv {
 
-// Its playback destination (speakers) is muted and stepped.
+// Its playback destination (speakers) is muted and stepped. Both mixers
+// open on their first use after CreateMixers; RecLine is chosen then too.
 TMixer& PlaybackMixer();
 // One source line of its recording destination is switched on and off.
 TMixer& RecordingMixer();
@@ -23,8 +24,16 @@ constexpr int32_t DefaultRecPercent = 50;
 // The recording mixer's microphone source, else its first source line.
 void ChooseDefaultRecLine();
 
-// Both mixers anew over the platform's mixer, opened on device 0, with the
-// default recording line. Polling must be stopped.
+// The devices and the recording line the program settings name: taken when
+// the mixers open, or at once when they are open already. A name that
+// matches nothing keeps device 0, or the default recording line. Polling
+// must be stopped.
+void ChooseSoundDevices(const std::u16string& playbackName, const std::u16string& recordingName,
+                        const std::u16string& recordingLine);
+
+// Both mixers anew over the platform's mixer, to be opened on device 0, with
+// the default recording line, when they are first used. Polling must be
+// stopped.
 void CreateMixers(MixerApi& mixers);
 
 }  // namespace qv

@@ -20,15 +20,10 @@ void LoadProgramSettings(input::TJoystick& joystick, const std::u16string& fileN
   try {
     TMultilevel document;
     document.LoadFromFile(fileName);
-    PlaybackMixer().OpenByName(document.ReadString("SoundSource", u""));
-    TMixer& recording = RecordingMixer();
-    recording.OpenByName(document.ReadString("RecDevice", u""));
-    // Compared as the wide text it was saved as: a line name outside the
-    // system's code page would otherwise never match again.
-    const std::u16string line = document.ReadString("RecLine", u"");
-    RecLine = line.empty() ? TMixerLineRec{}
-                           : recording.FindSourceLineByName(recording.RecordingDestination(), line);
-    if (!RecLine) ChooseDefaultRecLine();
+    // The line name is compared as the wide text it was saved as: a name
+    // outside the system's code page would otherwise never match again.
+    ChooseSoundDevices(document.ReadString("SoundSource", u""), document.ReadString("RecDevice", u""),
+                       document.ReadString("RecLine", u""));
     RecPercent = document.ReadInteger("RecPercent", RecPercent);
     joystick.SetPreferredName(document.ReadString("BindToJoystick", u""));
     if (ProfileFileName.empty()) ProfileFileName = document.ReadString("LastFile", u"");

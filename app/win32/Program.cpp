@@ -17,6 +17,7 @@
 #include "app/win32/Joystick.h"
 #include "app/win32/ProcessStart.h"
 #include "app/win32/StartUp.h"
+#include "app/win32/StartUpTimer.h"
 #include "app/win32/VersionResource.h"
 #include "base/ProgramVersion.h"
 #include "base/Utf.h"
@@ -103,14 +104,18 @@ void ReportJoySettingsFault(const std::u16string& fault, HWND owner) {
 }
 
 // Steps 6 to 15.
-void StartAndRun(TRun& run, const std::u16string& joySettingsFault) {
+void StartAndRun(TRun& run, const std::u16string& joySettingsFault, win32::TStartUpTimer& timer) {
+  const TStepDone done = timer.Teller();
   const std::u16string title = ui::InstanceTitle(win32::ProgramPath());
   const bool commandLineFlag = HandOff(win32::SystemHandOff(), win32::CommandLineArguments(), title);
+  done("hand-off");
   StartSystemCommands(win32::WinmmMixer());
   LoadProgramSettings(run.joystick);
+  done("program settings");
 
   run.platform = ChooseJoystickApi();
   BringUpJoystick(run.joystick, *run.platform);
+  done("joystick");
 
   run.view = std::make_unique<TJoystickView>(run.joystick);
   ui::TMainWindowServices services;
@@ -124,11 +129,16 @@ void StartAndRun(TRun& run, const std::u16string& joySettingsFault) {
   lang::win32::SetMessageBoxOwner(run.main->Handle());
   run.trapHost = std::make_unique<TMainTrapHost>(*run.main);
   run.trap = std::make_unique<ui::win32::TfmTrap>(*run.trapHost, title);
+  done("windows");
 
   TranslateWindows(*run.main);
+  done("translation");
   ReportJoySettingsFault(joySettingsFault, run.main->Handle());
   run.main->InitialLoadAndPlacement();
-  ShowAndStartPolling(*run.main, StartShowFor(win32::StartupShowState(), commandLineFlag, ProfileFileName));
+  done("profile");
+  ShowAndStartPolling(*run.main, StartShowFor(win32::StartupShowState(), commandLineFlag, ProfileFileName),
+                      done);
+  timer.Write();
   ui::RunMessageLoop(*run.main);
 }
 
@@ -145,12 +155,16 @@ void Report(const std::exception_ptr& failure) {
 }  // namespace
 
 int RunProgram() {
+  win32::TStartUpTimer timer;
   std::u16string joySettingsFault;
   try {
     joySettingsFault = InitialiseEngine();
+    timer.Done("initialisation");
     SetProgramVersion(win32::ReadFileVersion(win32::ProgramPath()));
-    InstallLanguage();
+    timer.Done("version");
+    InstallLanguage(u"default.lng", timer.Teller());
   } catch (...) {
+    timer.Write();
     // No language file to word the error with: the built-in English texts.
     lang::win32::ShowErrorBox(lang::StartFailureBox(std::current_exception()));
     return 0;
@@ -159,10 +173,11 @@ int RunProgram() {
   std::exception_ptr failure;
   TRun run;
   try {
-    StartAndRun(run, joySettingsFault);
+    StartAndRun(run, joySettingsFault, timer);
   } catch (...) {
     failure = std::current_exception();
   }
+  timer.Write();
   StopPolling();
   run.joystick.Shutdown();
   EngineHooks.PollDevice = nullptr;

@@ -12,11 +12,22 @@
 
 namespace qv::app {
 
-void InstallLanguage(std::u16string_view fileName) {
+namespace {
+
+void Tell(const TStepDone& done, std::string_view step) {
+  if (done) done(step);
+}
+
+}  // namespace
+
+void InstallLanguage(std::u16string_view fileName, const TStepDone& done) {
   lang::InstallLanguageFileHooks();
   lang::AfterTranslateHook = [] { ui::LoadCaptionStrings(); };
+  Tell(done, "language hooks");
   lang::LoadLanguageFile(fileName);
+  Tell(done, "language file");
   lang::RegisterStandardTranslators();
+  Tell(done, "translators");
 }
 
 void TranslateWindows(ui::TfmMain& main) {
@@ -24,10 +35,12 @@ void TranslateWindows(ui::TfmMain& main) {
   main.ApplyTexts();
 }
 
-void ShowAndStartPolling(ui::TfmMain& main, TStartShow show) {
+void ShowAndStartPolling(ui::TfmMain& main, TStartShow show, const TStepDone& done) {
   main.ShowAtStart(show == TStartShow::Tray,
                    show == TStartShow::Maximised ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+  Tell(done, "show");
   StartPolling();
+  Tell(done, "polling");
 }
 
 }  // namespace qv::app

@@ -54,9 +54,39 @@ TEST_F(SysCmdTest, StartUpOpensDeviceZeroAndChoosesTheMicrophone) {
   EXPECT_EQ(RecLine.Line.Name, u"Microphone");
   api.Devices[0].Destinations[1].Sources[1].ComponentType = ComponentSrcLine;
   StartSystemCommands(api);
-  EXPECT_EQ(RecLine.Line.Source, 0u);  // no microphone: the first source
+  DispatchSysCmd(false, scRecOn, 1);
+  EXPECT_EQ(api.Devices[0].Destinations[1].Sources[0].Volume, 32767u);  // no microphone: the first source
   EXPECT_EQ(ActionText(Command(scRecOn)), u"RecOn");
   EXPECT_EQ(ActionText(Key(0x7C)), u"VK_F13");
+}
+
+// Opening a mixer loads the sound card's driver, so nothing is opened until a
+// sound command needs it; the first one then acts on the device and the line
+// that the settings chose meanwhile, whichever command it is.
+TEST_F(SysCmdTest, MixersOpenAtTheFirstSoundCommandOnTheChosenDevices) {
+  const struct {
+    int32_t Command;
+    size_t Destination, Source;  // of card B; Source 2: the destination itself
+    uint32_t Value;
+  } cases[] = {
+      {scSoundOff, 0, 2, 1},
+      {scSoundVolUp, 0, 2, 39321},
+      {scRecOn, 1, 0, 32767},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Command);
+    api.Devices = {FakeMixerApi::SoundCard(u"Card A"), FakeMixerApi::SoundCard(u"Card B")};
+    StartSystemCommands(api);
+    ChooseSoundDevices(u"Card B", u"Card B", u"Line In");
+    EXPECT_EQ(api.OpenDevices, 0);
+    DispatchSysCmd(false, c.Command, 10);
+    EXPECT_EQ(api.OpenDevices, 2);
+    auto& line = api.Devices[1].Destinations[c.Destination];
+    auto& target = c.Source < line.Sources.size() ? line.Sources[c.Source] : line;
+    EXPECT_EQ(c.Command == scSoundOff ? target.Mute : target.Volume, c.Value);
+    EXPECT_EQ(api.Devices[0].Destinations[0].Mute, 0u);
+    EXPECT_EQ(api.Devices[0].Destinations[0].Volume, 32768u);
+  }
 }
 
 // What each command does to its control on the down and on the up event of a

@@ -75,6 +75,7 @@ TEST_F(ProgramSettingsFileTest, EachSettingIsTakenAsLongAsTheFileReads) {
 }
 
 TEST_F(ProgramSettingsFileTest, OnlySettingsInUseAreWritten) {
+  EXPECT_TRUE(PlaybackMixer().IsOpen());  // the first use opens, and chooses a recording line
   RecLine = TMixerLineRec{};
   SaveProgramSettings(joystick, folder.File(u"config.ml"));
   EXPECT_EQ(ReadBytes(folder.File(u"config.ml")),

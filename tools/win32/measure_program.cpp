@@ -1,7 +1,9 @@
 // Measures the program as a user runs it: the time from starting
-// quorvex.exe to its main window being shown, its working set while it
-// polls, and the processor time of its threads over an idle spell while the
-// stand-in simulator (beside this tool) has the focus.
+// quorvex.exe to its main window being shown, beside Wine's own notepad
+// started the same way, and, for two idle states, its working set and the
+// processor time of the whole process and of its poll thread over a spell:
+// first with its own main window active (the poll thread paused), then with
+// the stand-in simulator (beside this tool) in front.
 //
 //   quorvex-measure.exe PROGRAM [IDLE_SECONDS]
 //
@@ -14,8 +16,11 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cwchar>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 
@@ -23,8 +28,82 @@
 
 namespace {
 
+using qv::test::ChildProcess;
+
+constexpr int TimedStarts = 3;
+
 double Seconds(const FILETIME& time) {
   return static_cast<double>((static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime) / 1e7;
+}
+
+double Now() {
+  LARGE_INTEGER frequency, now;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&now);
+  return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+HWND WaitForVisibleWindow(const ChildProcess& process, const wchar_t* className) {
+  return qv::test::WaitForWindow(
+      [&] {
+        HWND window = qv::test::FindProcessWindow(process.Id(), className);
+        return window != nullptr && IsWindowVisible(window) ? window : nullptr;
+      },
+      60000);
+}
+
+// Milliseconds from the start of commandLine to its window of className
+// shown; negative when it never showed. The process is closed again.
+double TimeOneStart(const std::wstring& commandLine, const wchar_t* className) {
+  const double start = Now();
+  ChildProcess process(commandLine);
+  if (!process.Started()) return -1;
+  HWND window = WaitForVisibleWindow(process, className);
+  const double shown = Now();
+  if (window == nullptr) return -1;
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  process.WaitExit(10000);
+  return 1000.0 * (shown - start);
+}
+
+struct TStartTimes {
+  std::array<double, TimedStarts> Ms{};
+  double Median() const {
+    auto sorted = Ms;
+    std::sort(sorted.begin(), sorted.end());
+    return sorted[TimedStarts / 2];
+  }
+  bool Failed() const {
+    return std::any_of(Ms.begin(), Ms.end(), [](double ms) { return ms < 0; });
+  }
+  void Print(const char* name) const {
+    std::printf("  %-12s %4.0f ms (", name, Median());
+    for (int i = 0; i < TimedStarts; ++i) std::printf(i == 0 ? "%.0f" : ", %.0f", Ms[static_cast<size_t>(i)]);
+    std::printf(")\n");
+  }
+};
+
+// Warm starts, the program's and notepad's taking turns so that whatever
+// else the machine does weighs on both alike. One start of each first, not
+// timed: Wine's own first start of a program is not the program's.
+bool MeasureStartUp(const std::wstring& program) {
+  const std::wstring notepad = L"notepad.exe";
+  TimeOneStart(program, L"TfmMain");
+  TimeOneStart(notepad, L"Notepad");
+  TStartTimes ours, theirs;
+  for (size_t i = 0; i < TimedStarts; ++i) {
+    ours.Ms[i] = TimeOneStart(program, L"TfmMain");
+    theirs.Ms[i] = TimeOneStart(notepad, L"Notepad");
+  }
+  if (ours.Failed() || theirs.Failed()) {
+    std::fprintf(stderr, "a timed start did not show its main window\n");
+    return false;
+  }
+  std::printf("start-up to main window shown, median of %d warm starts:\n", TimedStarts);
+  ours.Print("quorvex.exe");
+  theirs.Print("notepad.exe");
+  std::printf("  difference   %4.0f ms\n", ours.Median() - theirs.Median());
+  return true;
 }
 
 struct TThreadTime {
@@ -52,6 +131,66 @@ std::map<DWORD, TThreadTime> ThreadTimes(DWORD process) {
   return times;
 }
 
+void PrintWorkingSet(HANDLE process) {
+  PROCESS_MEMORY_COUNTERS memory{};
+  memory.cb = sizeof memory;
+  if (process != nullptr && GetProcessMemoryInfo(process, &memory, sizeof memory))
+    std::printf("  working set: %.1f MB (peak %.1f MB)\n",
+                static_cast<double>(memory.WorkingSetSize) / 1048576.0,
+                static_cast<double>(memory.PeakWorkingSetSize) / 1048576.0);
+}
+
+void PrintTime(const char* what, double used, int idle) {
+  std::printf("  %s over %d s: %.3f s (%.3f %% of one core)\n", what, idle, used, 100.0 * used / idle);
+}
+
+// One idle spell of the running program: its working set, then the
+// processor time of its threads and of the whole process over idle seconds.
+// Wine gives no processor time of another process as a whole (its
+// GetProcessTimes counts none), so the whole is the sum of the threads
+// that were there at the spell's end.
+void MeasureIdle(const char* state, DWORD id, HANDLE process, int idle) {
+  std::printf("idle, %s:\n", state);
+  PrintWorkingSet(process);
+  const auto before = ThreadTimes(id);
+  Sleep(static_cast<DWORD>(idle) * 1000);
+  const auto after = ThreadTimes(id);
+  // The poll thread is the one started last: polling starts at the end of
+  // the start-up, after every window and the joystick exist.
+  DWORD newest = 0;
+  double newestCreated = 0, threads = 0;
+  for (const auto& [thread, time] : after) {
+    const auto earlier = before.find(thread);
+    const double used = time.Used - (earlier != before.end() ? earlier->second.Used : 0);
+    threads += used;
+    if (time.Created >= newestCreated) {
+      newest = thread;
+      newestCreated = time.Created;
+    }
+    std::printf("    thread %lu: %.3f s\n", static_cast<unsigned long>(thread), used);
+  }
+  PrintTime("whole process", threads, idle);
+  const auto poll = after.find(newest);
+  const auto pollBefore = before.find(newest);
+  if (poll != after.end() && pollBefore != before.end())
+    PrintTime("poll thread", poll->second.Used - pollBefore->second.Used, idle);
+  else
+    std::printf("  poll thread: started during the spell, not measured\n");
+}
+
+// The step times of the start that writes them (QUORVEX_STARTUP_TIMES),
+// once it has: it does at the end of its start-up.
+void PrintStepTimes(const std::filesystem::path& file) {
+  if (!qv::test::WaitUntil([&] { return std::filesystem::exists(file); }, 5000)) {
+    std::printf("no step times written\n");
+    return;
+  }
+  Sleep(100);
+  std::printf("start-up steps of the next start (step, ms, ms from the process's start):\n");
+  std::ifstream in(file);
+  for (std::string line; std::getline(in, line);) std::printf("  %s\n", line.c_str());
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -60,71 +199,47 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   const int idle = argc > 2 ? std::max(1, static_cast<int>(std::wcstol(argv[2], nullptr, 10))) : 60;
-  LARGE_INTEGER frequency, start, shown;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&start);
-  qv::test::ChildProcess program(L"\"" + std::wstring(argv[1]) + L"\"");
-  if (!program.Started()) {
-    std::fprintf(stderr, "cannot start the program\n");
-    return 1;
-  }
-  HWND main = qv::test::WaitForWindow(
-      [&] {
-        HWND window = qv::test::FindProcessWindow(program.Id(), L"TfmMain");
-        return window != nullptr && IsWindowVisible(window) ? window : nullptr;
-      },
-      60000);
-  QueryPerformanceCounter(&shown);
+  const std::wstring program = L"\"" + std::wstring(argv[1]) + L"\"";
+  if (!MeasureStartUp(program)) return 1;
+
+  // The start that stays for the idle spells tells where its time went.
+  const auto stepTimes = std::filesystem::path(argv[1]).parent_path() / "startup-times.txt";
+  std::filesystem::remove(stepTimes);
+  SetEnvironmentVariableW(L"QUORVEX_STARTUP_TIMES", stepTimes.wstring().c_str());
+  ChildProcess run(program);
+  SetEnvironmentVariableW(L"QUORVEX_STARTUP_TIMES", nullptr);
+  HWND main = run.Started() ? WaitForVisibleWindow(run, L"TfmMain") : nullptr;
   if (main == nullptr) {
     std::fprintf(stderr, "the main window did not appear\n");
     return 1;
   }
-  std::printf("start-up to main window shown: %.0f ms\n",
-              1000.0 * static_cast<double>(shown.QuadPart - start.QuadPart) /
-                  static_cast<double>(frequency.QuadPart));
+  PrintStepTimes(stepTimes);
+  SetForegroundWindow(main);
+  if (!qv::test::WaitUntil([&] { return GetForegroundWindow() == main; })) {
+    std::fprintf(stderr, "the main window did not become active\n");
+    return 1;
+  }
+  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, run.Id());
+  // A few seconds to settle: the figures are of the idle program, not of
+  // its first paint.
+  Sleep(3000);
+  MeasureIdle("its own main window active", run.Id(), process, idle);
 
   // The stand-in simulator takes the focus, as the simulator would: the
-  // program polls at its full rate then, and repaints only what changes.
-  qv::test::ChildProcess simulator(L"\"" + qv::test::BesideTests(L"quorvex-standin.exe") + L"\"");
+  // program polls then, and repaints only what changes.
+  ChildProcess simulator(L"\"" + qv::test::BesideTests(L"quorvex-standin.exe") + L"\"");
   HWND standIn = qv::test::WaitForWindow([] { return FindWindowW(nullptr, qv::test::StandInTitle); });
   if (standIn == nullptr || !qv::test::WaitUntil([&] { return GetForegroundWindow() == standIn; })) {
     std::fprintf(stderr, "the stand-in simulator did not take the focus\n");
     return 1;
   }
   Sleep(3000);
-  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, program.Id());
-  PROCESS_MEMORY_COUNTERS memory{};
-  memory.cb = sizeof memory;
-  if (process != nullptr && GetProcessMemoryInfo(process, &memory, sizeof memory))
-    std::printf("working set while polling: %.1f MB (peak %.1f MB)\n",
-                static_cast<double>(memory.WorkingSetSize) / 1048576.0,
-                static_cast<double>(memory.PeakWorkingSetSize) / 1048576.0);
+  MeasureIdle("the stand-in simulator in front", run.Id(), process, idle);
 
-  const auto before = ThreadTimes(program.Id());
-  Sleep(static_cast<DWORD>(idle) * 1000);
-  const auto after = ThreadTimes(program.Id());
-  // The poll thread is the one started last: polling starts at the end of
-  // the start-up, after every window and the joystick exist.
-  DWORD newest = 0;
-  double newestCreated = 0, total = 0;
-  for (const auto& [thread, time] : after) {
-    const auto earlier = before.find(thread);
-    const double used = time.Used - (earlier != before.end() ? earlier->second.Used : 0);
-    total += used;
-    if (time.Created >= newestCreated) {
-      newest = thread;
-      newestCreated = time.Created;
-    }
-    std::printf("  thread %lu: %.3f s\n", static_cast<unsigned long>(thread), used);
-  }
-  const auto poll = after.find(newest);
-  const auto pollBefore = before.find(newest);
-  if (poll != after.end() && pollBefore != before.end())
-    std::printf("poll thread's processor time over %d s idle: %.3f s (whole process %.3f s)\n", idle,
-                poll->second.Used - pollBefore->second.Used, total);
   if (process != nullptr) CloseHandle(process);
   PostMessageW(main, WM_CLOSE, 0, 0);
-  program.WaitExit(10000);
+  run.WaitExit(10000);
   PostMessageW(standIn, WM_CLOSE, 0, 0);
+  simulator.WaitExit(10000);
   return 0;
 }
