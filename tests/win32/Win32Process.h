@@ -61,6 +61,18 @@ inline bool WaitUntil(const std::function<bool()>& check, DWORD ms = 10000) {
   }
 }
 
+// Puts a window of any process in front and waits until it stays there.
+// A window that took the foreground a moment ago can still get it back when
+// Wine's X11 driver sees that window's late focus event, so the request is
+// made again until the window has held the foreground for a while.
+inline bool BringToFront(HWND window) {
+  return WaitUntil([&] {
+    if (GetForegroundWindow() != window) SetForegroundWindow(window);
+    Sleep(150);
+    return GetForegroundWindow() == window;
+  });
+}
+
 inline HWND WaitForWindow(const std::function<HWND()>& find, DWORD ms = 10000) {
   HWND window = nullptr;
   WaitUntil([&] { return (window = find()) != nullptr; }, ms);
