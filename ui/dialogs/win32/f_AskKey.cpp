@@ -93,17 +93,11 @@ bool TfmAskKey::Filter(MSG& message) {
     if (!WasDown(message.lParam)) Take(KeyOfMessage(message.wParam, message.lParam));
     return true;
   }
+  // Every key-down of the key taken is its auto-repeat until its key-up: a
+  // new press needs a key-up first, and not every system marks the repeats.
   if (heldKey_ == 0 || int32_t(message.wParam) != heldKey_) return false;
-  if (IsKeyDown(message.message)) {
-    if (WasDown(message.lParam)) return true;
-    heldKey_ = 0;  // pressed anew: an ordinary key again
-    return false;
-  }
-  if (IsKeyUp(message.message)) {
-    heldKey_ = 0;
-    return true;
-  }
-  return false;
+  if (IsKeyUp(message.message)) heldKey_ = 0;
+  return IsKeyDown(message.message) || IsKeyUp(message.message);
 }
 
 }  // namespace qv::ui::dialogs::win32
