@@ -10,10 +10,30 @@
 namespace qv::ui::dialogs::win32 {
 namespace {
 
-// The list's own small pictures: the chart for the command list, the cross
-// for clearing.
+// The control list's own small pictures on the button face: their sources
+// mark "no pixel" with magenta, which a button would show as it is.
 HBITMAP LoadPicture(const wchar_t* name) {
-  return HBITMAP(LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
+  auto source = HBITMAP(LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  if (source == nullptr) return nullptr;
+  BITMAP info{};
+  GetObjectW(source, sizeof(info), &info);
+  HDC screen = GetDC(nullptr);
+  HDC from = CreateCompatibleDC(screen);
+  HDC to = CreateCompatibleDC(screen);
+  HBITMAP picture = CreateCompatibleBitmap(screen, info.bmWidth, info.bmHeight);
+  HGDIOBJ oldFrom = SelectObject(from, source);
+  HGDIOBJ oldTo = SelectObject(to, picture);
+  const RECT all{0, 0, info.bmWidth, info.bmHeight};
+  FillRect(to, &all, GetSysColorBrush(COLOR_BTNFACE));
+  TransparentBlt(to, 0, 0, info.bmWidth, info.bmHeight, from, 0, 0, info.bmWidth, info.bmHeight,
+                 RGB(255, 0, 255));
+  SelectObject(from, oldFrom);
+  SelectObject(to, oldTo);
+  DeleteDC(from);
+  DeleteDC(to);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(source);
+  return picture;
 }
 
 }  // namespace
@@ -68,7 +88,7 @@ INT_PTR CALLBACK TfrPressKey::Proc(HWND frame, UINT message, WPARAM wParam, LPAR
 }
 
 void TfrPressKey::Init(const TFrameHints& hints) {
-  if (techPicture_ == nullptr) techPicture_ = LoadPicture(L"LIST_CHART");
+  if (techPicture_ == nullptr) techPicture_ = LoadPicture(L"LIST_COMPAT");
   if (deletePicture_ == nullptr) deletePicture_ = LoadPicture(L"LIST_CROSS");
   SendDlgItemMessageW(frame_, IDC_BT_TECH, BM_SETIMAGE, IMAGE_BITMAP, LPARAM(techPicture_));
   SendDlgItemMessageW(frame_, IDC_BT_DELETE, BM_SETIMAGE, IMAGE_BITMAP, LPARAM(deletePicture_));

@@ -233,22 +233,28 @@ class KeyWindowTexts : public KeyWindows, public ::testing::WithParamInterface<c
 
 TEST_P(KeyWindowTexts, EveryWindowShowsItsTranslationAndIsPictured) {
   const std::string language = std::u16string_view(GetParam()) == u"ru.lng" ? "-ru.png" : "-en.png";
+  // Drawn in one step, pictured in the next, once the drawing is done.
+  const auto draw = [](HWND w) {
+    SetForegroundWindow(w);
+    RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+  };
   const auto picture = [&](const char* name) {
     return [name, language](HWND w) {
       EXPECT_EQ(UntranslatedControls(w), std::vector<std::string>{}) << name;
-      SetForegroundWindow(w);
-      RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
       SaveWindowPicture(w, name + language);
     };
   };
   ProfileHats[0].Directions[0].Press = {.Modifiers = modCtrl, .ScanCode = 0x1E, .Vkey = 'A'};
   DriveModal([&] { OpenRow(TRowCommand::HatPosSettings, 0, 0); },
              {
+                 draw,
                  picture("fmHatPosSettings"),
                  [&](HWND w) { PostClick(Frame(w, IDC_FR_PRESS), IDC_BT_KEY); },
+                 draw,
                  picture("fmAskKey"),
                  [&](HWND ask) { PostMessageW(ask, WM_CLOSE, 0, 0); },
                  [&](HWND w) { PostClick(Frame(w, IDC_FR_HOLD), IDC_BT_TECH); },
+                 draw,
                  picture("fmSysCmd"),
                  [&](HWND list) { Click(list, IDCANCEL); },
                  [&](HWND w) {
