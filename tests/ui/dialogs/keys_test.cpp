@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <map>
 #include <string>
-#include <utility>
 
 #include "engine/Hooks.h"
 #include "engine/PollThread.h"
@@ -136,14 +135,15 @@ class KeyTextsTest : public ::testing::Test {
       const auto found = sys.find(std::string(key));
       return section == "!SYS" && found != sys.end() ? found->second : std::u16string(fallback);
     };
-    savedCaptions_ = std::exchange(Captions.KeyTemplate, u"key <%s>");
+    savedCaptions_ = Captions;
+    Captions.KeyTemplate = u"key <%s>";
     Captions.SysTemplate = u"cmd <%s> up <%s>";
   }
   void TearDown() override {
     lang::LangLookup = savedLookup_;
     EngineHooks = savedHooks_;
     InstallSeams(savedSeams_.Keyboard, savedSeams_.Layout, savedSeams_.Time);
-    Captions.KeyTemplate = savedCaptions_;
+    Captions = savedCaptions_;
   }
 
   std::map<std::string, std::u16string> sys = {
@@ -161,7 +161,7 @@ class KeyTextsTest : public ::testing::Test {
   lang::LookupProc savedLookup_;
   TEngineHooks savedHooks_;
   TEngineSeams savedSeams_;
-  std::u16string savedCaptions_;
+  TCaptionStrings savedCaptions_;
 };
 
 TEST_F(KeyTextsTest, DescriptionFollowsTheRowKindAndAMissingTextRaises) {
