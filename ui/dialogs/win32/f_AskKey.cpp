@@ -1,5 +1,7 @@
 #include "ui/dialogs/win32/f_AskKey.h"
 
+#include <commctrl.h>
+
 #include "base/Error.h"
 #include "ui/dialogs/KeySettings.h"
 #include "ui/dialogs/resource.h"
@@ -17,6 +19,19 @@ TfmAskKey* hooked = nullptr;
 bool IsKeyDown(UINT message) { return message == WM_KEYDOWN || message == WM_SYSKEYDOWN; }
 bool IsKeyUp(UINT message) { return message == WM_KEYUP || message == WM_SYSKEYUP; }
 bool WasDown(LPARAM lParam) { return (lParam & (1 << 30)) != 0; }
+
+// A toggle clicked takes no focus: it changes state on the button going
+// down, as the stored layout's picture buttons do, and the focus stays where
+// it was.
+LRESULT CALLBACK ToggleProc(HWND toggle, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
+    const bool down = SendMessageW(toggle, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    SendMessageW(toggle, BM_SETCHECK, down ? BST_UNCHECKED : BST_CHECKED, 0);
+    return 0;
+  }
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(toggle, &ToggleProc, 0);
+  return DefSubclassProc(toggle, message, wParam, lParam);
+}
 
 }  // namespace
 
@@ -52,7 +67,10 @@ bool TfmAskKey::Execute(HWND owner, TKeyAction& action) {
 }
 
 void TfmAskKey::OnInit() {
-  for (int id = IDC_BT_SHIFT; id <= IDC_BT_RWIN; ++id) CheckDlgButton(Handle(), id, BST_UNCHECKED);
+  for (int id = IDC_BT_SHIFT; id <= IDC_BT_RWIN; ++id) {
+    CheckDlgButton(Handle(), id, BST_UNCHECKED);
+    SetWindowSubclass(Item(id), &ToggleProc, 0, 0);
+  }
   SetTimer(Handle(), IdleTimer, IdleMs, nullptr);
 }
 

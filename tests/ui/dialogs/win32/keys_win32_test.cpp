@@ -81,30 +81,31 @@ TEST_F(KeyWindows, CaptureTakesDialogKeysAndModifierTogglesWithoutTheHeldKeyReac
     ResetProfile();
     ClearModified();
     ProfileButtons[0].Events.Press.Repeat = 5;
-    DriveModal([&] { OpenButton(); }, {
-                                          [&](HWND w) { PostClick(Frame(w, IDC_FR_PRESS), IDC_BT_KEY); },
-                                          [&](HWND ask) {
-                                            EXPECT_EQ(TextOf(ask), u"Press the key...");
-                                            for (int id = IDC_BT_SHIFT; id <= IDC_BT_RWIN; ++id)
-                                              EXPECT_EQ(IsDlgButtonChecked(ask, id), BST_UNCHECKED) << id;
-                                            SendDlgItemMessageW(ask, c.toggle, BM_CLICK, 0, 0);
-                                            SetForegroundWindow(ask);
-                                            SetFocus(GetDlgItem(ask, c.toggle));
-                                            // Held: down, and down again as the keyboard repeats it.
-                                            KeyDown(c.key);
-                                          },
-                                          [&](HWND) {
-                                            KeyDown(c.key);
-                                            KeyDown(c.key);
-                                            KeyUp(c.key);
-                                          },
-                                          [&](HWND w) {
-                                            EXPECT_NE(TextOf(Frame(w, IDC_FR_PRESS), IDC_BT_KEY), u"---");
-                                            EXPECT_FALSE(ProfileModified())
-                                                << "the held key confirmed nothing";
-                                            Click(w, IDOK);
-                                          },
-                                      });
+    DriveModal([&] { OpenButton(); },
+               {
+                   [&](HWND w) { PostClick(Frame(w, IDC_FR_PRESS), IDC_BT_KEY); },
+                   [&](HWND ask) {
+                     EXPECT_EQ(TextOf(ask), u"Press the key...");
+                     for (int id = IDC_BT_SHIFT; id <= IDC_BT_RWIN; ++id)
+                       EXPECT_EQ(IsDlgButtonChecked(ask, id), BST_UNCHECKED) << id;
+                     SendDlgItemMessageW(ask, c.toggle, BM_CLICK, 0, 0);
+                     EXPECT_NE(GetFocus(), GetDlgItem(ask, c.toggle)) << "a clicked toggle takes no focus";
+                     SetForegroundWindow(ask);
+                     SetFocus(GetDlgItem(ask, c.toggle));
+                     // Held: down, and down again as the keyboard repeats it.
+                     KeyDown(c.key);
+                   },
+                   [&](HWND) {
+                     KeyDown(c.key);
+                     KeyDown(c.key);
+                     KeyUp(c.key);
+                   },
+                   [&](HWND w) {
+                     EXPECT_NE(TextOf(Frame(w, IDC_FR_PRESS), IDC_BT_KEY), u"---");
+                     EXPECT_FALSE(ProfileModified()) << "the held key confirmed nothing";
+                     Click(w, IDOK);
+                   },
+               });
     const TKeyAction& press = ProfileButtons[0].Events.Press;
     EXPECT_EQ(press.Vkey, c.vkey);
     EXPECT_EQ(press.ScanCode, c.scan);
