@@ -123,6 +123,7 @@ void StartAndRun(TRun& run, const std::u16string& joySettingsFault, win32::TStar
   services.SaveProfile = qv::SaveProfile;
   services.SaveProgramSettings = [&joystick = run.joystick] { SaveProgramSettings(joystick); };
   services.OpenActionDialog = [&dialogs = run.dialogs](ui::TActionId action) { dialogs->Open(action); };
+  services.OpenRowDialog = [&dialogs = run.dialogs](ui::TRowAction row) { dialogs->Open(row); };
   const std::u16string version = FromUtf8(ProgramVersion().Text);
   run.main = std::make_unique<ui::TfmMain>(version, *run.view, std::move(services));
   run.dialogs = std::make_unique<ui::dialogs::win32::TDialogs>(run.main->Handle(), run.joystick, version);

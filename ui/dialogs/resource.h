@@ -38,3 +38,42 @@
 #define IDC_LB_VERSION 402
 #define IDC_LB_AUTHOR 403
 #define IDC_LB_LINK 404
+
+// One key frame, a child dialog embedded three times in each key window:
+// its controls' ids repeat in every frame, each frame being a window of its own.
+#define IDD_FR_PRESS_KEY 500
+#define IDC_BT_KEY 501
+#define IDC_BT_TECH 502
+#define IDC_BT_DELETE 503
+#define IDC_SPIN_REPEAT 504
+#define IDC_UD_REPEAT 505
+
+#define IDD_ASK_KEY 600
+#define IDC_LB_CONTENT 601
+// The nine modifier toggles, in modifier bit order.
+#define IDC_BT_SHIFT 610
+#define IDC_BT_CTRL 611
+#define IDC_BT_ALT 612
+#define IDC_BT_WIN 613
+#define IDC_BT_MENU 614
+#define IDC_BT_RSHIFT 615
+#define IDC_BT_RCTRL 616
+#define IDC_BT_RALT 617
+#define IDC_BT_RWIN 618
+
+#define IDD_SYS_CMD 700
+#define IDC_LIST_SYS_CMD 701
+#define IDC_MEMO_SYS_CMD 702
+
+#define IDD_HAT_POS_SETTINGS 800
+#define IDD_BUTTON_SETTINGS 801
+#define IDC_GRP_ASSIGNMENTS 802
+#define IDC_LB_PRESS 803
+#define IDC_LB_HOLD 804
+#define IDC_LB_RELEASE 805
+// Where the three frames go: empty statics the frames take the place of.
+#define IDC_FR_PRESS 806
+#define IDC_FR_HOLD 807
+#define IDC_FR_RELEASE 808
+#define IDC_LB_INITIAL_POS 809
+#define IDC_COMBO_INITIAL_POS 810

@@ -1,14 +1,20 @@
 // quorvex.exe under Wine with real processes: a lever move reaching the
 // stand-in simulator through SendInput, the program's own window holding
 // keys back, the hand-off between two starts, the one error box, the tray
-// start and a shutdown that leaves no key down.
+// start, a shutdown that leaves no key down, and a button given its keys
+// through its windows typing them at the simulator.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "tests/app/win32/ProgramFixture.h"
+#include "tests/ui/dialogs/win32/DialogDriver.h"
+#include "ui/MainActions.h"
+#include "ui/dialogs/resource.h"
 
 namespace qv::test {
 namespace {
@@ -179,6 +185,57 @@ TEST_F(ProgramRunTest, InitialPositionHoldsTheLeverBackAndF9SetsItWaitingAgain) 
   const size_t count = Keys().size();
   Sleep(1000);
   EXPECT_EQ(Keys().size(), count);
+  EXPECT_TRUE(Close(program));
+}
+
+// A top-level window of the program with this caption.
+HWND WaitForDialog(const ChildProcess& process, const std::wstring& caption) {
+  return WaitForWindow([&]() -> HWND {
+    for (HWND window : ProcessWindows(process.Id(), L"#32770"))
+      if (IsWindowVisible(window) && WindowText(window) == caption) return window;
+    return nullptr;
+  });
+}
+
+// Ctrl+B given to a button the way a user gives it: its row, the key
+// button, the Ctrl toggle and the key itself, OK, save; then the button
+// pressed at the simulator types it.
+TEST_F(ProgramRunTest, AButtonGivenCtrlBInItsWindowIsSavedAndTypedAtTheSimulator) {
+  UseController(
+      "{ CONTROLLER\n  Name=Box\n  Button0=Horn\n  { TIMELINE\n    Loop=1\n    Length=2000\n"
+      "    At=0\n    Button0=0\n    At=1000\n    Button0=1\n    At=1300\n    Button0=0\n  }\n}\n");
+  const auto profile = WriteFile("button.qvprof", "{ MULTILEVEL\n}\n");
+  WriteFile("config.ml", "{ MULTILEVEL\n  LastFile=" + profile.string() + "\n}\n");
+  ChildProcess& program = Start();
+  HWND main = WaitForMainWindow(program);
+  ASSERT_NE(main, nullptr);
+  SetForegroundWindow(main);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }));
+  // The joystick, the buttons' heading, the button: End and Enter open it.
+  PressKeys({VK_END, VK_RETURN});
+  HWND window = WaitForDialog(program, L"Button keys");
+  ASSERT_NE(window, nullptr);
+  HWND press = GetDlgItem(window, IDC_FR_PRESS);
+  PostMessageW(press, WM_COMMAND, MAKEWPARAM(IDC_BT_KEY, BN_CLICKED), LPARAM(GetDlgItem(press, IDC_BT_KEY)));
+  HWND ask = WaitForDialog(program, L"Press the key...");
+  ASSERT_NE(ask, nullptr);
+  SendDlgItemMessageW(ask, IDC_BT_CTRL, BM_CLICK, 0, 0);
+  SetForegroundWindow(ask);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == ask; }));
+  PressKeys({'B'});
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(ask); }));
+  EXPECT_EQ(WindowText(GetDlgItem(press, IDC_BT_KEY)), L"Ctrl+B");
+  PostMessageW(window, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
+  PostMessageW(main, WM_COMMAND, WPARAM(ui::TActionId::Save), 0);
+  ASSERT_TRUE(WaitUntil([&] {
+    std::ifstream file(profile, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {}).find("Vkey=66") != std::string::npos;
+  }));
+
+  StartSimulator();
+  ExpectKeysFrom(Key(true, VK_CONTROL, 0x1D), {Key(true, VK_CONTROL, 0x1D), Key(true, 'B', 0x30),
+                                               Key(false, 'B', 0x30), Key(false, VK_CONTROL, 0x1D)});
   EXPECT_TRUE(Close(program));
 }
 

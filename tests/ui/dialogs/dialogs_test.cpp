@@ -13,6 +13,7 @@
 #include "sim/FakeMixer.h"
 #include "ui/dialogs/About.h"
 #include "ui/dialogs/Compatibility.h"
+#include "ui/dialogs/KeySettings.h"
 #include "ui/dialogs/ProgSettings.h"
 #include "ui/dialogs/SpinValue.h"
 
@@ -52,24 +53,46 @@ TEST(DialogTexts, EachWindowTakesExactlyTheCaptionsOfItsSection) {
   struct Window {
     std::string_view section;
     std::span<const TControlText> texts;
+    bool keyFrames = false;
   };
   const Window windows[] = {
       {"fmCompatibility", CompatibilityTexts()},
       {"fmProgSettings", ProgSettingsTexts()},
       {"fmAbout", AboutTexts()},
+      {"fmAskKey", AskKeyTexts()},
+      {"fmSysCmd", SysCmdTexts()},
+      {"fmHatPosSettings", HatPosSettingsTexts(), true},
+      {"fmButtonSettings", ButtonSettingsTexts(), true},
   };
   for (const Window& w : windows) {
     std::set<std::string_view> listed{w.section};
     std::set<int> ids;
+    std::set<std::string> items;
     for (const TControlText& t : w.texts) {
-      EXPECT_TRUE(listed.insert(t.Name).second) << w.section << "." << t.Name << " listed twice";
       EXPECT_TRUE(ids.insert(t.Id).second) << w.section << "." << t.Name << " shares its id";
+      for (int i = 0; i < t.Items; ++i) items.insert(std::string(t.Name) + "_" + std::to_string(i));
+      if (t.Kind == lang::Kind::ComboBox) continue;
+      EXPECT_TRUE(listed.insert(t.Name).second) << w.section << "." << t.Name << " listed twice";
+    }
+    // The key frames' picture buttons take their tooltips in the window's section.
+    std::set<std::string> hints;
+    if (w.keyFrames) {
+      lang::TComponent form;
+      DescribeKeyFrames(form);
+      for (auto part : {TButtonFrame::Press, TButtonFrame::Hold, TButtonFrame::Release}) {
+        for (const auto& frame : form.owned[0]->owned[size_t(part)]->owned) hints.insert(frame->name);
+      }
     }
     std::set<std::string_view> catalog;
+    std::set<std::string> catalogHints, catalogItems;
     for (const lang::CatalogEntry& e : lang::TextCatalog()) {
       if (e.section == w.section && e.use == lang::TextUse::Caption) catalog.insert(e.key);
+      if (e.section == w.section && e.use == lang::TextUse::Hint) catalogHints.insert(std::string(e.key));
+      if (e.section == w.section && e.use == lang::TextUse::Item) catalogItems.insert(std::string(e.key));
     }
+    EXPECT_EQ(items, catalogItems) << w.section;
     EXPECT_EQ(listed, catalog) << w.section;
+    EXPECT_EQ(hints, catalogHints) << w.section;
   }
 }
 

@@ -62,6 +62,7 @@ void MainWindowTest::Open(std::u16string_view language, int showCommand, std::u1
   app::InstallLanguage(language);
   ui::TMainWindowServices services = Services();
   services.OpenActionDialog = [this](ui::TActionId action) { dialogs->Open(action); };
+  services.OpenRowDialog = [this](ui::TRowAction row) { dialogs->Open(row); };
   main = std::make_unique<ui::TfmMain>(u"0.1.0", view_, std::move(services));
   dialogs = std::make_unique<ui::dialogs::win32::TDialogs>(main->Handle(), joystick, u"0.1.0");
   app::TranslateWindows(*main);

@@ -1,5 +1,7 @@
 #include "ui/dialogs/win32/Controls.h"
 
+#include <commctrl.h>
+
 #include "ui/win32/Wide.h"
 
 namespace qv::ui::dialogs::win32 {
@@ -24,5 +26,22 @@ std::u16string Text(HWND control) {
 }
 
 void SetText(HWND control, const std::u16string& text) { SetWindowTextW(control, W(text)); }
+
+HWND AddTooltip(HWND tooltips, HWND owner, HWND control, const std::u16string& text) {
+  if (text.empty()) return tooltips;
+  if (tooltips == nullptr)
+    tooltips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                               owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (tooltips == nullptr) return nullptr;
+  std::u16string copy = text;  // the tooltip keeps its own copy once the tool is added
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = owner;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = W(copy.data());
+  SendMessageW(tooltips, TTM_ADDTOOLW, 0, LPARAM(&tool));
+  return tooltips;
+}
 
 }  // namespace qv::ui::dialogs::win32

@@ -13,6 +13,10 @@ void SetItems(HWND combo, std::span<const std::u16string> items, int selected);
 int Selection(HWND combo);
 
 std::u16string Text(HWND control);
+// A tooltip with text for control, a child of owner. The tooltip window is
+// made on the first call (pass null) and returned for the next ones; its
+// owner's window destroys it. No text: no tool, and no window made for it.
+HWND AddTooltip(HWND tooltips, HWND owner, HWND control, const std::u16string& text);
 void SetText(HWND control, const std::u16string& text);
 
 }  // namespace qv::ui::dialogs::win32

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "engine/Profile.h"
+
 namespace qv::ui::dialogs::win32 {
 namespace {
 
@@ -14,7 +16,11 @@ void RegisterCommonControls() {
 }  // namespace
 
 TDialogs::TDialogs(HWND owner, input::TJoystick& joystick, const std::u16string& version)
-    : ProgSettings(joystick), About(version), owner_(owner) {
+    : HatPosSettings(AskKey, SysCmd),
+      ProgSettings(joystick),
+      About(version),
+      ButtonSettings(AskKey, SysCmd),
+      owner_(owner) {
   RegisterCommonControls();
 }
 
@@ -28,6 +34,19 @@ void TDialogs::Open(TActionId action) {
       break;
     case TActionId::About:
       About.Execute(owner_);
+      break;
+    default:
+      break;
+  }
+}
+
+void TDialogs::Open(const TRowAction& row) {
+  switch (row.Command) {
+    case TRowCommand::HatPosSettings:
+      HatPosSettings.Execute(owner_, ProfileHats.at(size_t(row.Control)).Directions.at(size_t(row.Detail)));
+      break;
+    case TRowCommand::ButtonSettings:
+      ButtonSettings.Execute(owner_, ProfileButtons.at(size_t(row.Control)));
       break;
     default:
       break;

@@ -8,10 +8,14 @@
 #include <string>
 
 #include "input/i_Joystick.h"
+#include "ui/ControlTree.h"
 #include "ui/MainActions.h"
 #include "ui/dialogs/win32/f_About.h"
+#include "ui/dialogs/win32/f_AskKey.h"
 #include "ui/dialogs/win32/f_Compatibility.h"
+#include "ui/dialogs/win32/f_HatPosSettings.h"
 #include "ui/dialogs/win32/f_ProgSettings.h"
+#include "ui/dialogs/win32/f_SysCmd.h"
 
 namespace qv::ui::dialogs::win32 {
 
@@ -22,11 +26,18 @@ class TDialogs {
   // The window of a main window action, owned by the main window; actions
   // without a window of their own do nothing here.
   void Open(TActionId action);
+  // The window of a row of the control list: a hat direction's or a
+  // button's keys; other rows open nothing here.
+  void Open(const TRowAction& row);
 
   // Declared in their creation order.
+  TfmAskKey AskKey;
   TfmCompatibility Compatibility;
+  TfmHatPosSettings HatPosSettings;
   TfmProgSettings ProgSettings;
+  TfmSysCmd SysCmd;
   TfmAbout About;
+  TfmButtonSettings ButtonSettings;
 
  private:
   HWND owner_;

@@ -1,7 +1,5 @@
 #include "ui/dialogs/win32/ModalDialog.h"
 
-#include <commctrl.h>
-
 #include "base/Error.h"
 #include "base/Utf.h"
 #include "lang/Translator.h"
@@ -88,28 +86,13 @@ void TModalDialog::ApplyTexts() {
         break;
       case lang::Kind::SpeedButton:
         // One tooltip window for the window, destroyed with it as its owner.
-        if (tooltips == nullptr)
-          tooltips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0,
-                                     0, 0, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
-        AddTooltip(tooltips, control, component.hint);
+        tooltips = AddTooltip(tooltips, window_, control, component.hint);
         break;
       default:
         SetWindowTextW(control, W(component.caption));
         break;
     }
   }
-}
-
-void TModalDialog::AddTooltip(HWND tooltips, HWND control, const std::u16string& text) {
-  if (tooltips == nullptr || text.empty()) return;
-  std::u16string copy = text;  // the tooltip keeps its own copy once the tool is added
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof(tool);
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = window_;
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = W(copy.data());
-  SendMessageW(tooltips, TTM_ADDTOOLW, 0, LPARAM(&tool));
 }
 
 void TModalDialog::CentreOnScreen() {

@@ -51,7 +51,6 @@ class TModalDialog {
   static INT_PTR CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void ApplyTexts();
-  void AddTooltip(HWND tooltips, HWND control, const std::u16string& text);
   void CentreOnScreen();
 
   int templateId_;

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cwctype>
 #include <string_view>
+
+#include "base/Utf.h"
 
 namespace qv::test {
 namespace {
@@ -71,17 +74,54 @@ std::vector<std::u16string> ItemsOf(HWND window, int comboId) {
   return items;
 }
 
+namespace {
+
+INPUT KeyInput(WORD key, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.wScan = WORD(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+  const bool extended = (key >= VK_PRIOR && key <= VK_DOWN) || key == VK_INSERT || key == VK_DELETE ||
+                        key == VK_RCONTROL || key == VK_RMENU;
+  input.ki.dwFlags = (extended ? KEYEVENTF_EXTENDEDKEY : 0) | (up ? KEYEVENTF_KEYUP : 0);
+  return input;
+}
+
+// A component name as a template carries it: a kind prefix, then a capital.
+bool LooksLikeAComponentName(const std::u16string& text) {
+  for (std::u16string_view prefix : {u"fm", u"lb", u"bt", u"grp", u"spin", u"ed", u"combo", u"chk", u"tab"}) {
+    if (text.size() > prefix.size() && text.starts_with(prefix) && std::iswupper(wint_t(text[prefix.size()])))
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void KeyDown(WORD key) {
+  INPUT input = KeyInput(key, false);
+  SendInput(1, &input, sizeof(INPUT));
+}
+
+void KeyUp(WORD key) {
+  INPUT input = KeyInput(key, true);
+  SendInput(1, &input, sizeof(INPUT));
+}
+
+std::vector<std::string> UntranslatedControls(HWND window) {
+  std::vector<std::string> names;
+  if (LooksLikeAComponentName(TextOf(window))) names.push_back(ToUtf8(TextOf(window)));
+  for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (LooksLikeAComponentName(TextOf(child))) names.push_back(ToUtf8(TextOf(child)));
+  }
+  return names;
+}
+
 void PressKeys(std::initializer_list<WORD> keys) {
   std::vector<INPUT> inputs;
   for (WORD key : keys) {
-    INPUT down{};
-    down.type = INPUT_KEYBOARD;
-    down.ki.wVk = key;
-    down.ki.wScan = WORD(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
-    INPUT up = down;
-    up.ki.dwFlags = KEYEVENTF_KEYUP;
-    inputs.push_back(down);
-    inputs.push_back(up);
+    inputs.push_back(KeyInput(key, false));
+    inputs.push_back(KeyInput(key, true));
   }
   SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
 }

@@ -26,6 +26,15 @@ std::u16string TextOf(HWND window, int id);
 std::vector<std::u16string> ItemsOf(HWND window, int comboId);
 // Real key presses through SendInput, into the window in front.
 void PressKeys(std::initializer_list<WORD> keys);
+// One key going down or up; a key sent down again while down is its
+// auto-repeat. The arrows and the other keys of the extended block go with
+// the extended flag, as a keyboard sends them.
+void KeyDown(WORD key);
+void KeyUp(WORD key);
+
+// The window's caption and its direct controls' texts that are still a
+// component name, as a template carries them: texts nobody translated.
+std::vector<std::string> UntranslatedControls(HWND window);
 
 // The window of this thread that takes input now: a dialog or a message box
 // (class "#32770"), visible and enabled; null when there is none.

@@ -5,7 +5,6 @@
 // of the about window, and the real sound devices in the program settings.
 #include <gtest/gtest.h>
 
-#include <cwctype>
 #include <string>
 
 #include "base/Utf.h"
@@ -24,24 +23,6 @@ namespace qv::test {
 namespace {
 
 using ui::TActionId;
-
-// A component name as a template carries it: a kind prefix, then a capital.
-bool LooksLikeAComponentName(const std::u16string& text) {
-  for (std::u16string_view prefix : {u"fm", u"lb", u"bt", u"grp", u"spin", u"ed", u"combo", u"chk", u"tab"}) {
-    if (text.size() > prefix.size() && text.starts_with(prefix) && std::iswupper(wint_t(text[prefix.size()])))
-      return true;
-  }
-  return false;
-}
-
-std::vector<std::string> UntranslatedControls(HWND window) {
-  std::vector<std::string> names;
-  if (LooksLikeAComponentName(TextOf(window))) names.push_back(ToUtf8(TextOf(window)));
-  for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (LooksLikeAComponentName(TextOf(child))) names.push_back(ToUtf8(TextOf(child)));
-  }
-  return names;
-}
 
 struct TWindowCase {
   TActionId action;

@@ -1,0 +1,97 @@
+#include "ui/dialogs/KeySettings.h"
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+
+#include "ui/dialogs/resource.h"
+
+namespace qv::ui::dialogs {
+namespace {
+
+constexpr std::array<std::string_view, 3> frameNames = {"frPress", "frHold", "frRelease"};
+
+const lang::TComponent& Child(const lang::TComponent& parent, std::string_view name) {
+  for (const auto& child : parent.owned) {
+    if (child->name == name) return *child;
+  }
+  throw std::logic_error("no component " + std::string(name));
+}
+
+}  // namespace
+
+void TKeySettings::Load(TKeyEvents& events) {
+  events_ = &events;
+  button_ = nullptr;
+  ParkPos = -1;
+  Keys.Load(events);
+}
+
+void TKeySettings::Load(TProfileButton& button) {
+  Load(button.Events);
+  button_ = &button;
+  ParkPos = button.ParkPos;
+}
+
+void TKeySettings::Store() {
+  if (button_ != nullptr && ParkPos >= ppNone && ParkPos <= ppPress) button_->ParkPos = uint8_t(ParkPos);
+  Keys.Store(*events_);
+  MarkModified();
+}
+
+std::span<const TControlText> AskKeyTexts() {
+  static constexpr auto texts = std::to_array<TControlText>({
+      {"lbContent", lang::Kind::Label, IDC_LB_CONTENT},
+  });
+  return texts;
+}
+
+std::span<const TControlText> SysCmdTexts() {
+  static constexpr auto texts = std::to_array<TControlText>({
+      {"btOk", lang::Kind::Button, IDC_BT_OK},
+      {"btCancel", lang::Kind::Button, IDC_BT_CANCEL},
+  });
+  return texts;
+}
+
+// fmButtonSettings is fmHatPosSettings with the park state below.
+constexpr auto keyWindowTexts = std::to_array<TControlText>({
+    {"grpAssignments", lang::Kind::GroupBox, IDC_GRP_ASSIGNMENTS},
+    {"lbPress", lang::Kind::Label, IDC_LB_PRESS},
+    {"lbHold", lang::Kind::Label, IDC_LB_HOLD},
+    {"lbRelease", lang::Kind::Label, IDC_LB_RELEASE},
+    {"btOk", lang::Kind::Button, IDC_BT_OK},
+    {"btCancel", lang::Kind::Button, IDC_BT_CANCEL},
+});
+constexpr auto parkTexts = std::to_array<TControlText>({
+    {"lbInitialPos", lang::Kind::Label, IDC_LB_INITIAL_POS},
+    {"comboInitialPos", lang::Kind::ComboBox, IDC_COMBO_INITIAL_POS, 3},
+});
+
+std::span<const TControlText> HatPosSettingsTexts() { return keyWindowTexts; }
+
+std::span<const TControlText> ButtonSettingsTexts() {
+  static constexpr auto texts = [] {
+    std::array<TControlText, keyWindowTexts.size() + parkTexts.size()> all{};
+    std::copy(keyWindowTexts.begin(), keyWindowTexts.end(), all.begin());
+    std::copy(parkTexts.begin(), parkTexts.end(), all.begin() + keyWindowTexts.size());
+    return all;
+  }();
+  return texts;
+}
+
+void DescribeKeyFrames(lang::TComponent& form) {
+  lang::TComponent& keys = form.Add("frKeys", lang::Kind::Other);
+  for (std::string_view name : frameNames) {
+    lang::TComponent& frame = keys.Add(std::string(name), lang::Kind::Other);
+    for (const char* button : {"btTech", "btDelete"})
+      frame.Add(button, lang::Kind::SpeedButton).showHint = true;
+  }
+}
+
+TFrameHints KeyFrameHints(const lang::TComponent& form, TButtonFrame::TPart part) {
+  const lang::TComponent& frame = Child(Child(form, "frKeys"), frameNames[size_t(part)]);
+  return {Child(frame, "btTech").hint, Child(frame, "btDelete").hint};
+}
+
+}  // namespace qv::ui::dialogs

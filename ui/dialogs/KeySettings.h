@@ -1,0 +1,48 @@
+#pragma once
+// The key windows' rules: fmHatPosSettings edits one key block, and
+// fmButtonSettings one button's block with its park state. OK writes the
+// park state, then the frames' copies, then marks the profile modified;
+// Cancel writes nothing.
+#include <cstdint>
+#include <span>
+
+#include "engine/KeyAction.h"
+#include "engine/Profile.h"
+#include "lang/Component.h"
+#include "ui/dialogs/DialogTexts.h"
+#include "ui/dialogs/PressKeyFrame.h"
+
+namespace qv::ui::dialogs {
+
+class TKeySettings {
+ public:
+  // A hat direction's block, or a button's with its park state.
+  void Load(TKeyEvents& events);
+  void Load(TProfileButton& button);
+  void Store();
+
+  TButtonFrame Keys;
+  int ParkPos = -1;  // the list's index; -1 without a park state
+
+ private:
+  TKeyEvents* events_ = nullptr;
+  TProfileButton* button_ = nullptr;
+};
+
+std::span<const TControlText> AskKeyTexts();
+std::span<const TControlText> SysCmdTexts();
+std::span<const TControlText> HatPosSettingsTexts();
+std::span<const TControlText> ButtonSettingsTexts();
+
+// The frame frKeys with its frPress, frHold and frRelease, each with its
+// picture buttons, under the window's other controls: the walk translates
+// their hints in the window's own section.
+void DescribeKeyFrames(lang::TComponent& form);
+// The hints of one key frame's picture buttons after the walk.
+struct TFrameHints {
+  std::u16string Tech;
+  std::u16string Delete;
+};
+TFrameHints KeyFrameHints(const lang::TComponent& form, TButtonFrame::TPart part);
+
+}  // namespace qv::ui::dialogs
