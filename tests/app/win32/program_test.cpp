@@ -209,8 +209,7 @@ TEST_F(ProgramRunTest, AButtonGivenCtrlBInItsWindowIsSavedAndTypedAtTheSimulator
   ChildProcess& program = Start();
   HWND main = WaitForMainWindow(program);
   ASSERT_NE(main, nullptr);
-  SetForegroundWindow(main);
-  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }));
+  ASSERT_TRUE(BringToFront(main));
   // The joystick, the buttons' heading, the button: End and Enter open it.
   PressKeys({VK_END, VK_RETURN});
   HWND window = WaitForDialog(program, L"Button keys");
@@ -220,8 +219,7 @@ TEST_F(ProgramRunTest, AButtonGivenCtrlBInItsWindowIsSavedAndTypedAtTheSimulator
   HWND ask = WaitForDialog(program, L"Press the key...");
   ASSERT_NE(ask, nullptr);
   SendDlgItemMessageW(ask, IDC_BT_CTRL, BM_CLICK, 0, 0);
-  SetForegroundWindow(ask);
-  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == ask; }));
+  ASSERT_TRUE(BringToFront(ask));
   PressKeys({'B'});
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(ask); }));
   EXPECT_EQ(WindowText(GetDlgItem(press, IDC_BT_KEY)), L"Ctrl+B");
