@@ -53,9 +53,7 @@ void BuildSegments(const TAxisSettings& s, TAxisTracker& t) {
     if (neutral < AxisMax) b.Add((AxisMax - neutral) * threshold / 100 + neutral);
     b.Add(AxisMax);
   }
-  const int64_t noise = JoySettings.Noise;
-  t.NoiseMargin =
-      noise == 0 ? 0 : static_cast<int32_t>(std::clamp<int64_t>(noise * AxisMax / 1000 + 1, 0, AxisMax));
+  t.NoiseMargin = NoiseMargin(JoySettings.Noise);
   t.LowerBound = -1;
   t.UpperBound = -1;
   t.CurrentSegment = -1;
@@ -110,6 +108,11 @@ void Follow(TAxisTracker& t, TProfileAxis& axis) {
 }
 
 }  // namespace
+
+int32_t NoiseMargin(int32_t noise) {
+  if (noise == 0) return 0;
+  return static_cast<int32_t>(std::clamp<int64_t>(int64_t(noise) * AxisMax / 1000 + 1, 0, AxisMax));
+}
 
 void RebuildTrackers() {
   for (int k = 0; k < MaxAxes; ++k) {

@@ -23,6 +23,7 @@ const lang::TComponent& Child(const lang::TComponent& parent, std::string_view n
 void TKeySettings::Load(TKeyEvents& events) {
   events_ = &events;
   button_ = nullptr;
+  position_ = nullptr;
   ParkPos = -1;
   Keys.Load(events);
 }
@@ -33,8 +34,15 @@ void TKeySettings::Load(TProfileButton& button) {
   ParkPos = button.ParkPos;
 }
 
+void TKeySettings::Load(TAxisPosition& position) {
+  Load(position.Events);
+  position_ = &position;
+  UserIndex = position.UserIndex;
+}
+
 void TKeySettings::Store() {
   if (button_ != nullptr && ParkPos >= ppNone && ParkPos <= ppPress) button_->ParkPos = uint8_t(ParkPos);
+  if (position_ != nullptr) position_->UserIndex = std::clamp(UserIndex, MinUserIndex, MaxUserIndex);
   Keys.Store(*events_);
   MarkModified();
 }
@@ -63,6 +71,9 @@ constexpr auto keyWindowTexts = std::to_array<TControlText>({
     {"btOk", lang::Kind::Button, IDC_BT_OK},
     {"btCancel", lang::Kind::Button, IDC_BT_CANCEL},
 });
+constexpr auto posIndexTexts = std::to_array<TControlText>({
+    {"lbPosIndex", lang::Kind::Label, IDC_LB_POS_INDEX},
+});
 constexpr auto parkTexts = std::to_array<TControlText>({
     {"lbInitialPos", lang::Kind::Label, IDC_LB_INITIAL_POS},
     {"comboInitialPos", lang::Kind::ComboBox, IDC_COMBO_INITIAL_POS, 3},
@@ -70,13 +81,23 @@ constexpr auto parkTexts = std::to_array<TControlText>({
 
 std::span<const TControlText> HatPosSettingsTexts() { return keyWindowTexts; }
 
+// A key window's texts followed by those of its own extra controls.
+template <size_t N>
+constexpr std::array<TControlText, keyWindowTexts.size() + N> WithKeyWindowTexts(
+    const std::array<TControlText, N>& extra) {
+  std::array<TControlText, keyWindowTexts.size() + N> all{};
+  std::copy(keyWindowTexts.begin(), keyWindowTexts.end(), all.begin());
+  std::copy(extra.begin(), extra.end(), all.begin() + keyWindowTexts.size());
+  return all;
+}
+
 std::span<const TControlText> ButtonSettingsTexts() {
-  static constexpr auto texts = [] {
-    std::array<TControlText, keyWindowTexts.size() + parkTexts.size()> all{};
-    std::copy(keyWindowTexts.begin(), keyWindowTexts.end(), all.begin());
-    std::copy(parkTexts.begin(), parkTexts.end(), all.begin() + keyWindowTexts.size());
-    return all;
-  }();
+  static constexpr auto texts = WithKeyWindowTexts(parkTexts);
+  return texts;
+}
+
+std::span<const TControlText> PosSettingsTexts() {
+  static constexpr auto texts = WithKeyWindowTexts(posIndexTexts);
   return texts;
 }
 

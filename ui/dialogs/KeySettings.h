@@ -1,7 +1,8 @@
 #pragma once
-// The key windows' rules: fmHatPosSettings edits one key block, and
-// fmButtonSettings one button's block with its park state. OK writes the
-// park state, then the frames' copies, then marks the profile modified;
+// The key windows' rules: fmHatPosSettings edits one key block,
+// fmButtonSettings one button's block with its park state, and fmPosSettings
+// one axis position's block with its notch number. OK writes the park state
+// or the number, then the frames' copies, then marks the profile modified;
 // Cancel writes nothing.
 #include <cstdint>
 #include <span>
@@ -19,20 +20,26 @@ class TKeySettings {
   // A hat direction's block, or a button's with its park state.
   void Load(TKeyEvents& events);
   void Load(TProfileButton& button);
+  void Load(TAxisPosition& position);
   void Store();
+
+  static constexpr int32_t MinUserIndex = -999, MaxUserIndex = 999;
 
   TButtonFrame Keys;
   int ParkPos = -1;  // the list's index; -1 without a park state
+  int32_t UserIndex = 0;
 
  private:
   TKeyEvents* events_ = nullptr;
   TProfileButton* button_ = nullptr;
+  TAxisPosition* position_ = nullptr;
 };
 
 std::span<const TControlText> AskKeyTexts();
 std::span<const TControlText> SysCmdTexts();
 std::span<const TControlText> HatPosSettingsTexts();
 std::span<const TControlText> ButtonSettingsTexts();
+std::span<const TControlText> PosSettingsTexts();
 
 // The frame frKeys with its frPress, frHold and frRelease, each with its
 // picture buttons, under the window's other controls: the walk translates

@@ -1,0 +1,55 @@
+#include "ui/dialogs/AxisSettings.h"
+
+#include <algorithm>
+
+namespace qv::ui::dialogs {
+
+void TAxisSettingsEditor::Load(TProfileAxis& axis, int32_t segmentCount) {
+  axis_ = &axis;
+  segmentCount_ = std::clamp(segmentCount, 0, MaxPositions);
+  Up.Load(axis.Up);
+  Down.Load(axis.Down);
+  PosLimit = std::clamp(axis.PosLimit, 0, segmentCount_);
+  InitialPos = std::clamp(axis.InitialPos, 0, segmentCount_);
+  ResyncFirst = std::clamp(axis.ResyncFirst, 0, ResyncMax);
+  ResyncLast = std::clamp(axis.ResyncLast, 0, ResyncMax);
+  linked_ = axis.ResyncFirst == axis.ResyncLast;
+  Reenumerate = false;
+}
+
+bool TAxisSettingsEditor::SetResyncFirst(int32_t value) {
+  ResyncFirst = value;
+  if (!linked_ || ResyncLast == value) return false;
+  ResyncLast = value;
+  return true;
+}
+
+bool TAxisSettingsEditor::SetResyncLast(int32_t value) {
+  ResyncLast = value;
+  if (!linked_ || ResyncFirst == value) return false;
+  ResyncFirst = value;
+  return true;
+}
+
+void TAxisSettingsEditor::SetLinked(bool down) {
+  linked_ = down;
+  if (down) ResyncLast = ResyncFirst;
+}
+
+void TAxisSettingsEditor::Store() {
+  TProfileAxis& a = *axis_;
+  a.Up = Up.Action;
+  a.Down = Down.Action;
+  a.PosLimit = std::clamp(PosLimit, 0, segmentCount_);
+  a.ResyncFirst = std::clamp(ResyncFirst, 0, ResyncMax);
+  a.ResyncLast = std::clamp(ResyncLast, 0, ResyncMax);
+  a.InitialPos = std::clamp(InitialPos, 0, segmentCount_);
+  // Every position, not only those in use: a lever given more notches later
+  // finds them numbered too.
+  if (Reenumerate) {
+    for (int32_t p = 1; p <= MaxPositions; ++p) a.Position(p).UserIndex = p;
+  }
+  MarkModified();
+}
+
+}  // namespace qv::ui::dialogs
