@@ -1,6 +1,10 @@
 #include "ui/dialogs/AxisSettings.h"
 
 #include <algorithm>
+#include <array>
+
+#include "ui/dialogs/KeySettings.h"
+#include "ui/dialogs/resource.h"
 
 namespace qv::ui::dialogs {
 
@@ -51,5 +55,26 @@ void TAxisSettingsEditor::Store() {
   }
   MarkModified();
 }
+
+std::span<const TControlText> AxisSettingsTexts() {
+  static constexpr auto texts = std::to_array<TControlText>({
+      {"grpKeys", lang::Kind::GroupBox, IDC_GRP_KEYS},
+      {"lbUp", lang::Kind::Label, IDC_LB_UP},
+      {"lbDown", lang::Kind::Label, IDC_LB_DOWN},
+      {"grpPositions", lang::Kind::GroupBox, IDC_GRP_POSITIONS},
+      {"lbPosCount", lang::Kind::Label, IDC_LB_POS_COUNT},
+      {"lbInitialPos", lang::Kind::Label, IDC_LB_INITIAL_POS},
+      {"grpAutoResync", lang::Kind::GroupBox, IDC_GRP_AUTO_RESYNC},
+      {"lbResyncFirst", lang::Kind::Label, IDC_LB_RESYNC_FIRST},
+      {"lbResyncLast", lang::Kind::Label, IDC_LB_RESYNC_LAST},
+      {"btLinked", lang::Kind::Button, IDC_BT_LINKED},
+      {"chkReenumerate", lang::Kind::CheckBox, IDC_CHK_REENUMERATE},
+      {"btOk", lang::Kind::Button, IDC_BT_OK},
+      {"btCancel", lang::Kind::Button, IDC_BT_CANCEL},
+  });
+  return texts;
+}
+
+void DescribeAxisFrames(lang::TComponent& form) { DescribeFrames(form, AxisFrameNames); }
 
 }  // namespace qv::ui::dialogs

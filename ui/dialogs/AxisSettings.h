@@ -4,9 +4,14 @@
 // the two resync counts equal, and what OK writes, in that order.
 // fmPosSettings' extra field, a position's notch number, is with the key
 // windows' rules (TKeySettings).
+#include <array>
 #include <cstdint>
+#include <span>
+#include <string_view>
 
 #include "engine/Profile.h"
+#include "lang/Component.h"
+#include "ui/dialogs/DialogTexts.h"
 #include "ui/dialogs/PressKeyFrame.h"
 
 namespace qv::ui::dialogs {
@@ -45,5 +50,10 @@ class TAxisSettingsEditor {
   int32_t segmentCount_ = 0;
   bool linked_ = false;
 };
+
+std::span<const TControlText> AxisSettingsTexts();
+// The step keys' frames, frUp and frDown, under the window's other controls.
+constexpr std::array<std::string_view, 2> AxisFrameNames = {"frUp", "frDown"};
+void DescribeAxisFrames(lang::TComponent& form);
 
 }  // namespace qv::ui::dialogs

@@ -1,10 +1,12 @@
 #include "ui/dialogs/JoySettingsEditor.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
 #include "base/Utf.h"
 #include "engine/Tracker.h"
+#include "ui/dialogs/resource.h"
 
 namespace qv::ui::dialogs {
 namespace {
@@ -120,6 +122,33 @@ void TJoySettingsEditor::Confirm(TJoySettings& settings, int32_t noise) {
   Store();
   if (current_ != nullptr) settings = copy_;
   settings.Noise = std::clamp(noise, NoiseMin, NoiseMax);
+}
+
+std::span<const TControlText> JoySettingsTexts() {
+  static constexpr auto texts = std::to_array<TControlText>({
+      {"grpAxes", lang::Kind::GroupBox, IDC_GRP_AXES},
+      {"lbName", lang::Kind::Label, IDC_LB_NAME},
+      {"btTakeSwitch", lang::Kind::Button, IDC_BT_TAKE_SWITCH},
+      {"btDelete", lang::Kind::Button, IDC_BT_DELETE},
+      {"btDeleteAll", lang::Kind::Button, IDC_BT_DELETE_ALL},
+      {"chkZeroFromEnd", lang::Kind::CheckBox, IDC_CHK_ZERO_FROM_END},
+      {"lbHangPos", lang::Kind::Label, IDC_LB_HANG_POS},
+      {"comboHangPos", lang::Kind::ComboBox, IDC_COMBO_HANG_POS, 3},
+      {"lbNeutral", lang::Kind::Label, IDC_LB_NEUTRAL},
+      {"btMin", lang::Kind::Button, IDC_BT_MIN},
+      {"btCen", lang::Kind::Button, IDC_BT_CEN},
+      {"btMax", lang::Kind::Button, IDC_BT_MAX},
+      {"btTakeCont", lang::Kind::Button, IDC_BT_TAKE_CONT},
+      {"lbThreshold", lang::Kind::Label, IDC_LB_THRESHOLD},
+      {"lbNoise", lang::Kind::Label, IDC_LB_NOISE},
+      {"btOk", lang::Kind::Button, IDC_BT_OK},
+      {"btCancel", lang::Kind::Button, IDC_BT_CANCEL},
+  });
+  return texts;
+}
+
+void DescribeAxisPages(lang::TComponent& form) {
+  for (std::string_view page : AxisPageNames) form.Add(std::string(page), lang::Kind::TabSheet);
 }
 
 }  // namespace qv::ui::dialogs

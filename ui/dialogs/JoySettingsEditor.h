@@ -4,11 +4,14 @@
 // OK writes back. The window keeps its controls in Shown and calls Store
 // before it leaves an axis, so nothing typed is lost on a change of axis;
 // Cancel simply drops the copy.
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
 
 #include "engine/Profile.h"
+#include "lang/Component.h"
+#include "ui/dialogs/DialogTexts.h"
 
 namespace qv::ui::dialogs {
 
@@ -70,5 +73,11 @@ class TJoySettingsEditor {
   TAxisSettings* current_ = nullptr;
   int32_t chosen_ = 0;
 };
+
+std::span<const TControlText> JoySettingsTexts();
+// The pages of pagesAxisType in Type order: the tab control's items, not
+// controls, so they are components of their own after the listed ones.
+constexpr std::array<std::string_view, 3> AxisPageNames = {"tabUnused", "tabMultipos", "tabContinuous"};
+void DescribeAxisPages(lang::TComponent& form);
 
 }  // namespace qv::ui::dialogs

@@ -101,18 +101,25 @@ std::span<const TControlText> PosSettingsTexts() {
   return texts;
 }
 
-void DescribeKeyFrames(lang::TComponent& form) {
-  lang::TComponent& keys = form.Add("frKeys", lang::Kind::Other);
-  for (std::string_view name : frameNames) {
-    lang::TComponent& frame = keys.Add(std::string(name), lang::Kind::Other);
+void DescribeFrames(lang::TComponent& parent, std::span<const std::string_view> frames) {
+  for (std::string_view name : frames) {
+    lang::TComponent& frame = parent.Add(std::string(name), lang::Kind::Other);
     for (const char* button : {"btTech", "btDelete"})
       frame.Add(button, lang::Kind::SpeedButton).showHint = true;
   }
 }
 
+void DescribeKeyFrames(lang::TComponent& form) {
+  DescribeFrames(form.Add("frKeys", lang::Kind::Other), frameNames);
+}
+
+TFrameHints FrameHints(const lang::TComponent& parent, std::string_view frame) {
+  const lang::TComponent& f = Child(parent, frame);
+  return {Child(f, "btTech").hint, Child(f, "btDelete").hint};
+}
+
 TFrameHints KeyFrameHints(const lang::TComponent& form, TButtonFrame::TPart part) {
-  const lang::TComponent& frame = Child(Child(form, "frKeys"), frameNames[size_t(part)]);
-  return {Child(frame, "btTech").hint, Child(frame, "btDelete").hint};
+  return FrameHints(Child(form, "frKeys"), frameNames[size_t(part)]);
 }
 
 }  // namespace qv::ui::dialogs

@@ -6,6 +6,7 @@
 // Cancel writes nothing.
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 #include "engine/KeyAction.h"
 #include "engine/Profile.h"
@@ -41,15 +42,17 @@ std::span<const TControlText> HatPosSettingsTexts();
 std::span<const TControlText> ButtonSettingsTexts();
 std::span<const TControlText> PosSettingsTexts();
 
-// The frame frKeys with its frPress, frHold and frRelease, each with its
-// picture buttons, under the window's other controls: the walk translates
-// their hints in the window's own section.
+// Key frames named frames under parent, each with its picture buttons: the
+// walk translates their hints in the window's own section. A key window has
+// frKeys with frPress, frHold and frRelease under its other controls.
+void DescribeFrames(lang::TComponent& parent, std::span<const std::string_view> frames);
 void DescribeKeyFrames(lang::TComponent& form);
 // The hints of one key frame's picture buttons after the walk.
 struct TFrameHints {
   std::u16string Tech;
   std::u16string Delete;
 };
+TFrameHints FrameHints(const lang::TComponent& parent, std::string_view frame);
 TFrameHints KeyFrameHints(const lang::TComponent& form, TButtonFrame::TPart part);
 
 }  // namespace qv::ui::dialogs

@@ -81,3 +81,56 @@
 #define IDC_LB_POS_INDEX 812
 #define IDC_SPIN_INDEX 813
 #define IDC_UD_INDEX 814
+
+#define IDD_AXIS_SETTINGS 900
+#define IDC_GRP_KEYS 901
+#define IDC_LB_UP 902
+#define IDC_LB_DOWN 903
+#define IDC_FR_UP 904
+#define IDC_FR_DOWN 905
+#define IDC_GRP_POSITIONS 906
+#define IDC_LB_POS_COUNT 907
+#define IDC_SPIN_POS_LIMIT 908
+#define IDC_UD_POS_LIMIT 909
+#define IDC_SPIN_INITIAL_POS 910
+#define IDC_UD_INITIAL_POS 911
+#define IDC_GRP_AUTO_RESYNC 912
+#define IDC_LB_RESYNC_FIRST 913
+#define IDC_SPIN_RESYNC_FIRST 914
+#define IDC_UD_RESYNC_FIRST 915
+#define IDC_LB_RESYNC_LAST 916
+#define IDC_SPIN_RESYNC_LAST 917
+#define IDC_UD_RESYNC_LAST 918
+#define IDC_BT_LINKED 919
+#define IDC_CHK_REENUMERATE 920
+
+// The joystick window's pages are controls of the window itself, shown by
+// the page chosen: the translated texts reach every control in one pass.
+#define IDD_JOY_SETTINGS 1000
+#define IDC_GRP_AXES 1001
+#define IDC_COMBO_AXES 1002
+#define IDC_LB_NAME 1003
+#define IDC_ED_NAME 1004
+#define IDC_PAN_VALUE 1005
+#define IDC_METER 1006
+#define IDC_PAGES_AXIS_TYPE 1007
+#define IDC_LIST_POSITIONS 1008
+#define IDC_BT_TAKE_SWITCH 1009
+#define IDC_BT_DELETE_ALL 1010
+#define IDC_CHK_ZERO_FROM_END 1011
+#define IDC_LB_HANG_POS 1012
+#define IDC_COMBO_HANG_POS 1013
+#define IDC_LB_NEUTRAL 1014
+#define IDC_SPIN_NEUTRAL 1015
+#define IDC_UD_NEUTRAL 1016
+#define IDC_BT_MIN 1017
+#define IDC_BT_CEN 1018
+#define IDC_BT_MAX 1019
+#define IDC_BT_TAKE_CONT 1020
+#define IDC_LB_THRESHOLD 1021
+#define IDC_SPIN_THRESHOLD 1022
+#define IDC_UD_THRESHOLD 1023
+#define IDC_LB_PERCENT 1024
+#define IDC_LB_NOISE 1025
+#define IDC_SPIN_NOISE 1026
+#define IDC_UD_NOISE 1027

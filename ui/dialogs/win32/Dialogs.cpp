@@ -7,16 +7,21 @@
 namespace qv::ui::dialogs::win32 {
 namespace {
 
-// The up-down class is the common controls'; the templates need it registered.
+// The up-down, list view and tab classes are the common controls'; the
+// templates need them registered.
 void RegisterCommonControls() {
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
+  INITCOMMONCONTROLSEX controls{
+      sizeof(controls), ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
 }
 
 }  // namespace
 
 TDialogs::TDialogs(HWND owner, input::TJoystick& joystick, const std::u16string& version)
-    : HatPosSettings(AskKey, SysCmd),
+    : JoySettings(joystick),
+      AxisSettings(AskKey, SysCmd),
+      HatPosSettings(AskKey, SysCmd),
+      PosSettings(AskKey, SysCmd),
       ProgSettings(joystick),
       About(version),
       ButtonSettings(AskKey, SysCmd),
@@ -28,6 +33,9 @@ void TDialogs::Open(TActionId action) {
   switch (action) {
     case TActionId::Compatibility:
       Compatibility.Execute(owner_);
+      break;
+    case TActionId::JoySettings:
+      JoySettings.Execute(owner_);
       break;
     case TActionId::ProgSettings:
       ProgSettings.Execute(owner_);
@@ -44,6 +52,13 @@ void TDialogs::Open(const TRowAction& row) {
   switch (row.Command) {
     case TRowCommand::HatPosSettings:
       HatPosSettings.Execute(owner_, ProfileHats.at(size_t(row.Control)).Directions.at(size_t(row.Detail)));
+      break;
+    case TRowCommand::AxisSettings:
+      // Without a tracker the lever has no positions to limit or start at.
+      if (AxisTrackers.at(size_t(row.Control)).Active) AxisSettings.Execute(owner_, row.Control);
+      break;
+    case TRowCommand::PosSettings:
+      PosSettings.Execute(owner_, row.Control, row.Detail);
       break;
     case TRowCommand::ButtonSettings:
       ButtonSettings.Execute(owner_, ProfileButtons.at(size_t(row.Control)));

@@ -12,8 +12,11 @@
 #include "ui/MainActions.h"
 #include "ui/dialogs/win32/f_About.h"
 #include "ui/dialogs/win32/f_AskKey.h"
+#include "ui/dialogs/win32/f_AxisSettings.h"
 #include "ui/dialogs/win32/f_Compatibility.h"
 #include "ui/dialogs/win32/f_HatPosSettings.h"
+#include "ui/dialogs/win32/f_JoySettings.h"
+#include "ui/dialogs/win32/f_PosSettings.h"
 #include "ui/dialogs/win32/f_ProgSettings.h"
 #include "ui/dialogs/win32/f_SysCmd.h"
 
@@ -27,13 +30,18 @@ class TDialogs {
   // without a window of their own do nothing here.
   void Open(TActionId action);
   // The window of a row of the control list: a hat direction's or a
-  // button's keys; other rows open nothing here.
+  // button's keys, a lever's settings (while its tracker is active) or one
+  // of its positions' keys; other rows open nothing here.
   void Open(const TRowAction& row);
 
-  // Declared in their creation order.
+  // Declared in their creation order: a window made before the key
+  // windows it opens only keeps references to them until it is shown.
+  TfmJoySettings JoySettings;
+  TfmAxisSettings AxisSettings;
   TfmAskKey AskKey;
   TfmCompatibility Compatibility;
   TfmHatPosSettings HatPosSettings;
+  TfmPosSettings PosSettings;
   TfmProgSettings ProgSettings;
   TfmSysCmd SysCmd;
   TfmAbout About;

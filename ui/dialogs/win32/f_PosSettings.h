@@ -1,0 +1,26 @@
+#pragma once
+// fmPosSettings: one lever position's keys and the simulator's notch number
+// it stands for. The key window with one spin edit more.
+#include <windows.h>
+
+#include <cstdint>
+
+#include "ui/dialogs/win32/SpinEdit.h"
+#include "ui/dialogs/win32/f_HatPosSettings.h"
+
+namespace qv::ui::dialogs::win32 {
+
+class TfmPosSettings final : public TfmHatPosSettings {
+ public:
+  TfmPosSettings(TfmAskKey& askKey, TfmSysCmd& sysCmd);
+  // The axis by its list position; position 1..32.
+  void Execute(HWND owner, int axis, int32_t position);
+
+ private:
+  void OnInit() override;
+  void OnOk() override;
+
+  TSpinEdit index_;
+};
+
+}  // namespace qv::ui::dialogs::win32
