@@ -82,27 +82,27 @@
 #define IDC_SPIN_INDEX 813
 #define IDC_UD_INDEX 814
 
-#define IDD_AXIS_SETTINGS 900
-#define IDC_GRP_KEYS 901
-#define IDC_LB_UP 902
-#define IDC_LB_DOWN 903
-#define IDC_FR_UP 904
-#define IDC_FR_DOWN 905
-#define IDC_GRP_POSITIONS 906
-#define IDC_LB_POS_COUNT 907
-#define IDC_SPIN_POS_LIMIT 908
-#define IDC_UD_POS_LIMIT 909
-#define IDC_SPIN_INITIAL_POS 910
-#define IDC_UD_INITIAL_POS 911
-#define IDC_GRP_AUTO_RESYNC 912
-#define IDC_LB_RESYNC_FIRST 913
-#define IDC_SPIN_RESYNC_FIRST 914
-#define IDC_UD_RESYNC_FIRST 915
-#define IDC_LB_RESYNC_LAST 916
-#define IDC_SPIN_RESYNC_LAST 917
-#define IDC_UD_RESYNC_LAST 918
-#define IDC_BT_LINKED 919
-#define IDC_CHK_REENUMERATE 920
+#define IDD_AXIS_SETTINGS 1200
+#define IDC_GRP_KEYS 1201
+#define IDC_LB_UP 1202
+#define IDC_LB_DOWN 1203
+#define IDC_FR_UP 1204
+#define IDC_FR_DOWN 1205
+#define IDC_GRP_POSITIONS 1206
+#define IDC_LB_POS_COUNT 1207
+#define IDC_SPIN_POS_LIMIT 1208
+#define IDC_UD_POS_LIMIT 1209
+#define IDC_SPIN_INITIAL_POS 1210
+#define IDC_UD_INITIAL_POS 1211
+#define IDC_GRP_AUTO_RESYNC 1212
+#define IDC_LB_RESYNC_FIRST 1213
+#define IDC_SPIN_RESYNC_FIRST 1214
+#define IDC_UD_RESYNC_FIRST 1215
+#define IDC_LB_RESYNC_LAST 1216
+#define IDC_SPIN_RESYNC_LAST 1217
+#define IDC_UD_RESYNC_LAST 1218
+#define IDC_BT_LINKED 1219
+#define IDC_CHK_REENUMERATE 1220
 
 // The joystick window's pages are controls of the window itself, shown by
 // the page chosen: the translated texts reach every control in one pass.

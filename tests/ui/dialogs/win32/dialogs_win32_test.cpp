@@ -34,6 +34,7 @@ const TWindowCase windows[] = {
     {TActionId::Compatibility, "fmCompatibility", u"Compatibility", u"Совместимость"},
     {TActionId::ProgSettings, "fmProgSettings", u"Program settings", u"Параметры программы"},
     {TActionId::About, "fmAbout", u"About Quorvex", u"О программе Quorvex"},
+    {TActionId::JoySettings, "fmJoySettings", u"Joystick axes", u"Оси джойстика"},
 };
 
 class WindowTexts : public MainWindowTest, public ::testing::WithParamInterface<const char16_t*> {
@@ -79,7 +80,7 @@ TEST_F(SettingsWindows, PollingStopsWhileAProfileWindowIsOpenAndOnlyCompatibilit
   const Case cases[] = {
       {TActionId::Compatibility, VK_RETURN, false, true}, {TActionId::Compatibility, VK_ESCAPE, false, false},
       {TActionId::ProgSettings, VK_RETURN, false, false}, {TActionId::ProgSettings, VK_ESCAPE, false, false},
-      {TActionId::About, VK_RETURN, true, false},
+      {TActionId::About, VK_RETURN, true, false},         {TActionId::JoySettings, VK_ESCAPE, false, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(int(c.action) * 1000 + c.closeKey);

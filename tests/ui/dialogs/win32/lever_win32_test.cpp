@@ -1,0 +1,168 @@
+// The joystick window under Wine on the stand-in train controller, opened
+// from the main window: the live value and the meter follow the lever while
+// polling waits, notches taken from the lever land ascending in the list and
+// in the saved file, Cancel keeps nothing, and a save that fails still
+// starts polling again with one box for the user.
+#include <gtest/gtest.h>
+#include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "base/Utf.h"
+#include "engine/PollThread.h"
+#include "engine/Profile.h"
+#include "storage/JoySettingsFile.h"
+#include "tests/TempFolder.h"
+#include "tests/ui/dialogs/win32/DialogDriver.h"
+#include "tests/ui/win32/MainWindowFixture.h"
+#include "ui/dialogs/resource.h"
+
+namespace qv::test {
+namespace {
+
+using ui::TActionId;
+
+// A page chosen as a click on its tab reports it.
+void ChoosePage(HWND window, int page) {
+  HWND tabs = GetDlgItem(window, IDC_PAGES_AXIS_TYPE);
+  SendMessageW(tabs, TCM_SETCURSEL, WPARAM(page), 0);
+  NMHDR header{tabs, UINT_PTR(IDC_PAGES_AXIS_TYPE), UINT(TCN_SELCHANGE)};
+  SendMessageW(window, WM_NOTIFY, WPARAM(IDC_PAGES_AXIS_TYPE), LPARAM(&header));
+}
+
+std::vector<std::u16string> ListLines(HWND window) {
+  HWND list = GetDlgItem(window, IDC_LIST_POSITIONS);
+  std::vector<std::u16string> lines;
+  const int count = int(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    wchar_t text[32] = {};
+    LVITEMW item{};
+    item.iSubItem = 0;
+    item.pszText = text;
+    item.cchTextMax = 32;
+    SendMessageW(list, LVM_GETITEMTEXTW, WPARAM(i), LPARAM(&item));
+    lines.emplace_back(reinterpret_cast<const char16_t*>(text));
+  }
+  return lines;
+}
+
+int SelectedLine(HWND window) {
+  return int(
+      SendMessageW(GetDlgItem(window, IDC_LIST_POSITIONS), LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
+}
+
+// The share of the meter painted in the bar's lime, along its middle row.
+double MeterShare(HWND window) {
+  HWND meter = GetDlgItem(window, IDC_METER);
+  RedrawWindow(meter, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  RECT box{};
+  GetClientRect(meter, &box);
+  HDC dc = GetDC(meter);
+  int lime = 0;
+  for (int x = 0; x < box.right; ++x) lime += GetPixel(dc, x, box.bottom / 2) == RGB(0, 255, 0) ? 1 : 0;
+  ReleaseDC(meter, dc);
+  return box.right > 0 ? double(lime) / box.right : 0;
+}
+
+class JoySettingsWindow : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    saved_ = JoySettings;
+    dialogs->JoySettings.SettingsFile = folder_.File(u"joy.qvjoy");
+  }
+  void TearDown() override {
+    JoySettings = saved_;
+    MainWindowTest::TearDown();
+  }
+  // The lever stands at value and the window has read it.
+  void MoveLever(HWND w, int32_t value) {
+    Set(sim::TControlKind::Axis, 0, value);
+    const std::u16string shown = FromUtf8(std::to_string(value));
+    Pump(1000, [&] { return TextOf(w, IDC_PAN_VALUE) == shown; });
+    EXPECT_EQ(TextOf(w, IDC_PAN_VALUE), shown);
+  }
+
+  TempFolder folder_;
+  TJoySettings saved_;
+};
+
+TEST_F(JoySettingsWindow, TheLiveValueFollowsTheLeverAndTakenNotchesAreSavedAscending) {
+  const int32_t index = JoyAxes[0].Index;
+  DriveModal(
+      [&] { main->Execute(TActionId::JoySettings); },
+      {
+          [&](HWND w) {
+            EXPECT_FALSE(Running.load()) << "polling waits while the window is open";
+            EXPECT_EQ(SendMessageW(GetDlgItem(w, IDC_COMBO_AXES), CB_GETCURSEL, 0, 0), 0);
+            MoveLever(w, 0);
+            EXPECT_LT(MeterShare(w), 0.05);
+            MoveLever(w, 49151);
+            EXPECT_NEAR(MeterShare(w), 0.75, 0.05);
+            ChoosePage(w, atMultipos);
+            Click(w, IDC_BT_DELETE_ALL);
+            for (int32_t notch : {60000, 2000, 30000, 45000}) {
+              MoveLever(w, notch);
+              Click(w, IDC_BT_TAKE_SWITCH);
+            }
+            EXPECT_EQ(SelectedLine(w), 2) << "the new take is selected";
+            MoveLever(w, 30100);  // within the noise margin of 30000
+            Click(w, IDC_BT_TAKE_SWITCH);
+            EXPECT_EQ(SelectedLine(w), 1);
+            EXPECT_EQ(ListLines(w), (std::vector<std::u16string>{u"2000", u"30000", u"45000", u"60000"}));
+            Type(w, IDC_ED_NAME, u"  Throttle ");
+            Click(w, IDOK);
+          },
+      });
+  EXPECT_TRUE(Running.load());
+  const TAxisSettings& axis = JoySettings.Axes[size_t(index)];
+  EXPECT_EQ(axis.Type, atMultipos);
+  EXPECT_EQ(axis.Name, u"Throttle");
+  ASSERT_EQ(axis.Count, 4);
+  EXPECT_EQ((std::vector<int32_t>(axis.Value.begin(), axis.Value.begin() + 4)),
+            (std::vector<int32_t>{2000, 30000, 45000, 60000}));
+  JoySettings = {};
+  EXPECT_EQ(ToUtf8(LoadJoySettings(folder_.File(u"joy.qvjoy"))), "");
+  EXPECT_EQ(JoySettings.Axes[size_t(index)].Count, 4) << "the file holds what OK took";
+}
+
+TEST_F(JoySettingsWindow, CancelKeepsNothingAndAFailedSaveStartsPollingWithOneBox) {
+  const TJoySettings before = JoySettings;
+  DriveModal([&] { main->Execute(TActionId::JoySettings); }, {
+                                                                 [&](HWND w) {
+                                                                   ChoosePage(w, atAnalog);
+                                                                   Click(w, IDC_BT_CEN);
+                                                                   EXPECT_EQ(TextOf(w, IDC_SPIN_NEUTRAL),
+                                                                             u"32767");
+                                                                   Type(w, IDC_SPIN_NOISE, u"0");
+                                                                   Click(w, IDCANCEL);
+                                                                 },
+                                                             });
+  EXPECT_TRUE(Running.load());
+  EXPECT_EQ(JoySettings.Noise, before.Noise);
+  EXPECT_EQ(JoySettings.Axes[size_t(JoyAxes[0].Index)].Type, before.Axes[size_t(JoyAxes[0].Index)].Type);
+  EXPECT_FALSE(std::filesystem::exists(folder_.path() / "joy.qvjoy")) << "only OK saves";
+
+  // A folder that is not there: the save raises after the window closed.
+  dialogs->JoySettings.SettingsFile = folder_.File(u"missing/joy.qvjoy");
+  int boxes = 0;
+  DriveModal([&] { SendMessageW(main->Handle(), WM_COMMAND, WPARAM(TActionId::JoySettings), 0); },
+             {
+                 [&](HWND w) { Click(w, IDOK); },
+                 [&](HWND w) {
+                   boxes += IsMessageBox(w) ? 1 : 0;
+                   EXPECT_TRUE(Running.load()) << "polling runs again before the box";
+                   SendMessageW(w, WM_COMMAND, IDOK, 0);
+                 },
+             });
+  EXPECT_EQ(boxes, 1);
+  EXPECT_EQ(FrontDialog(), nullptr);
+  EXPECT_TRUE(Running.load());
+}
+
+}  // namespace
+}  // namespace qv::test
