@@ -14,6 +14,7 @@
 #include "storage/ProfileFile.h"
 #include "tests/ui/win32/WindowPicture.h"
 #include "ui/DrawOps.h"
+#include "ui/TreeList.h"
 #include "ui/dialogs/win32/Dialogs.h"
 
 namespace qv::test {
@@ -76,6 +77,21 @@ ui::TMainWindowServices MainWindowTest::Services() {
   services.LoadProfile = qv::LoadProfile;
   services.SaveProfile = qv::SaveProfile;
   return services;
+}
+
+void MainWindowTest::OpenRow(ui::TRowCommand command, int control, int detail) {
+  TTreeList& tree = main->Tree();
+  for (int32_t row = 0; row < tree.RowCount(); ++row) {
+    tree.SelectRow(row);
+    const ui::TRowAction action = ui::RowActionFor(tree.SelectedItem());
+    if (action.Command == ui::TRowCommand::ToggleFolder) {
+      static_cast<TTreeListNode*>(tree.SelectedItem())->Expand();
+    } else if (action.Command == command && action.Control == control && action.Detail == detail) {
+      main->RowDoubleClick();
+      return;
+    }
+  }
+  ADD_FAILURE() << "no row for that control";
 }
 
 std::u16string MainWindowTest::ExampleProfile() {

@@ -42,6 +42,10 @@ class MainWindowTest : public ::testing::Test {
   std::string RowText(int32_t row);
   int32_t RowOf(const std::function<bool(const TTreeItem*)>& match);
   std::u16string Caption();
+  // Selects the list row of a control or a part of one (a lever position, a
+  // hat direction), opening folders on the way, and opens its window as a
+  // double-click does.
+  void OpenRow(ui::TRowCommand command, int control, int detail = -1);
   // The window with its frame, as a PNG under the build folder's screenshots.
   std::string Screenshot(const std::string& name);
   // The example profile for the train controller, shipped beside the program.

@@ -32,22 +32,6 @@ class KeyWindows : public MainWindowTest {
     ResetProfile();
     MainWindowTest::TearDown();
   }
-  // Selects the list row of a hat direction or a button, opening folders on
-  // the way, and opens its window as a double-click does.
-  void OpenRow(TRowCommand command, int control, int detail = -1) {
-    TTreeList& tree = main->Tree();
-    for (int32_t row = 0; row < tree.RowCount(); ++row) {
-      tree.SelectRow(row);
-      const ui::TRowAction action = ui::RowActionFor(tree.SelectedItem());
-      if (action.Command == TRowCommand::ToggleFolder) {
-        static_cast<TTreeListNode*>(tree.SelectedItem())->Expand();
-      } else if (action.Command == command && action.Control == control && action.Detail == detail) {
-        main->RowDoubleClick();
-        return;
-      }
-    }
-    ADD_FAILURE() << "no row for that control";
-  }
   void OpenButton() { OpenRow(TRowCommand::ButtonSettings, 0); }
   // The key frames are child dialogs in the places of the template's ids.
   static HWND Frame(HWND window, int place) { return GetDlgItem(window, place); }

@@ -2,7 +2,8 @@
 // from the main window: the live value and the meter follow the lever while
 // polling waits, notches taken from the lever land ascending in the list and
 // in the saved file, Cancel keeps nothing, and a save that fails still
-// starts polling again with one box for the user.
+// starts polling again with one box for the user. The lever's own windows,
+// opened from its rows, store within their ranges.
 #include <gtest/gtest.h>
 #include <windows.h>
 // After windows.h, which it needs.
@@ -19,6 +20,7 @@
 #include "tests/TempFolder.h"
 #include "tests/ui/dialogs/win32/DialogDriver.h"
 #include "tests/ui/win32/MainWindowFixture.h"
+#include "tests/ui/win32/WindowPicture.h"
 #include "ui/dialogs/resource.h"
 
 namespace qv::test {
@@ -162,6 +164,70 @@ TEST_F(JoySettingsWindow, CancelKeepsNothingAndAFailedSaveStartsPollingWithOneBo
   EXPECT_EQ(boxes, 1);
   EXPECT_EQ(FrontDialog(), nullptr);
   EXPECT_TRUE(Running.load());
+}
+
+class LeverWindows : public MainWindowTest {
+ protected:
+  void TearDown() override {
+    ClearModified();
+    ResetProfile();
+    MainWindowTest::TearDown();
+  }
+};
+
+// The axis window bounds the limit and the start by the lever's segments,
+// keeps linked counts equal and renumbers on OK; the position window takes
+// a negative notch number. Both are pictured in both languages.
+TEST_F(LeverWindows, AxisAndPositionWindowsStoreWithinTheirRangesFromTheRows) {
+  const int32_t segments = AxisTrackers[0].SegmentCount;
+  ASSERT_TRUE(AxisTrackers[0].Active);
+  ASSERT_GT(segments, 1);
+  ProfileAxes[0].ResyncFirst = ProfileAxes[0].ResyncLast = 2;
+  ProfileAxes[0].Position(1).UserIndex = 7;
+  ClearModified();
+  const auto draw = [](HWND w) {
+    SetForegroundWindow(w);
+    RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+  };
+  DriveModal([&] { OpenRow(ui::TRowCommand::AxisSettings, 0); },
+             {
+                 draw,
+                 [&](HWND w) {
+                   EXPECT_EQ(UntranslatedControls(w), std::vector<std::string>{});
+                   SaveWindowPicture(w, "fmAxisSettings-en.png");
+                   EXPECT_FALSE(Running.load());
+                   EXPECT_EQ(IsDlgButtonChecked(w, IDC_BT_LINKED), BST_CHECKED);
+                   Type(w, IDC_SPIN_RESYNC_LAST, u"3");
+                   EXPECT_EQ(TextOf(w, IDC_SPIN_RESYNC_FIRST), u"3");
+                   Type(w, IDC_SPIN_POS_LIMIT, u"99");
+                   Type(w, IDC_SPIN_INITIAL_POS, u"2");
+                   // A check box toggles on a real click, not on its notice.
+                   SendDlgItemMessageW(w, IDC_CHK_REENUMERATE, BM_CLICK, 0, 0);
+                   Click(w, IDOK);
+                 },
+             });
+  EXPECT_TRUE(Running.load());
+  EXPECT_TRUE(ProfileModified());
+  EXPECT_EQ(ProfileAxes[0].PosLimit, segments) << "bounded by the segment count";
+  EXPECT_EQ(ProfileAxes[0].InitialPos, 2);
+  EXPECT_EQ(ProfileAxes[0].ResyncFirst, 3);
+  EXPECT_EQ(ProfileAxes[0].ResyncLast, 3);
+  EXPECT_EQ(ProfileAxes[0].Position(1).UserIndex, 1);
+
+  ClearModified();
+  DriveModal([&] { OpenRow(ui::TRowCommand::PosSettings, 0, 2); },
+             {
+                 draw,
+                 [&](HWND w) {
+                   EXPECT_EQ(UntranslatedControls(w), std::vector<std::string>{});
+                   SaveWindowPicture(w, "fmPosSettings-en.png");
+                   EXPECT_EQ(TextOf(w, IDC_SPIN_INDEX), u"2");
+                   Type(w, IDC_SPIN_INDEX, u"-999");
+                   Click(w, IDOK);
+                 },
+             });
+  EXPECT_EQ(ProfileAxes[0].Position(2).UserIndex, -999);
+  EXPECT_TRUE(ProfileModified());
 }
 
 }  // namespace
