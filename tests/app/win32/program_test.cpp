@@ -1,9 +1,13 @@
 // quorvex.exe under Wine with real processes: a lever move reaching the
 // stand-in simulator through SendInput, the program's own window holding
 // keys back, the hand-off between two starts, the one error box, the tray
-// start, a shutdown that leaves no key down, and a button given its keys
-// through its windows typing them at the simulator.
+// start, a shutdown that leaves no key down, a button given its keys
+// through its windows typing them at the simulator, and a lever set up from
+// nothing through its windows stepping the simulator.
 #include <gtest/gtest.h>
+#include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <algorithm>
 #include <fstream>
@@ -235,6 +239,102 @@ TEST_F(ProgramRunTest, AButtonGivenCtrlBInItsWindowIsSavedAndTypedAtTheSimulator
   ExpectKeysFrom(Key(true, VK_CONTROL, 0x1D), {Key(true, VK_CONTROL, 0x1D), Key(true, 'B', 0x30),
                                                Key(false, 'B', 0x30), Key(false, VK_CONTROL, 0x1D)});
   EXPECT_TRUE(Close(program));
+}
+
+// A key captured in a frame of a key window: its key button, then the key
+// into the capture window.
+void CaptureKey(const ChildProcess& program, HWND window, int frameId, WORD key);
+
+// A lever set up from nothing through the windows alone: no joystick
+// settings, an empty profile. Its four notches are taken while the lever
+// stands in each, the step keys, the start and the resync taps given, one
+// position its key; the saved profile then drives the stand-in.
+TEST_F(ProgramRunTest, ALeverSetUpFromNothingThroughTheWindowsStepsTheSimulator) {
+  constexpr int notches[] = {2000, 22000, 42000, 62000};
+  std::string timeline;
+  for (int n = 0; n < 4; ++n)
+    timeline += "    At=" + std::to_string(n * 1500) + "\n    Axis0=" + std::to_string(notches[n]) + "\n";
+  UseController(
+      "{ CONTROLLER\n  Name=Lever\n  Axis0=Throttle lever\n  { TIMELINE\n    Loop=1\n    Length=6000\n" +
+      timeline + "  }\n}\n");
+  fs::remove(home / "default.qvjoy");
+  const auto profile = WriteFile("lever.qvprof", "{ MULTILEVEL\n}\n");
+  WriteFile("config.ml", "{ MULTILEVEL\n  LastFile=" + profile.string() + "\n}\n");
+  ChildProcess& program = Start();
+  HWND main = WaitForMainWindow(program);
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(BringToFront(main));
+
+  PostMessageW(main, WM_COMMAND, WPARAM(ui::TActionId::JoySettings), 0);
+  HWND joy = WaitForDialog(program, L"Joystick axes");
+  ASSERT_NE(joy, nullptr);
+  // The second tab, "Multipos", clicked where it lies.
+  HWND tabs = GetDlgItem(joy, IDC_PAGES_AXIS_TYPE);
+  PostMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 10));
+  PostMessageW(tabs, WM_LBUTTONUP, 0, MAKELPARAM(100, 10));
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(joy, IDC_BT_TAKE_SWITCH)) != FALSE; }));
+  HWND list = GetDlgItem(joy, IDC_LIST_POSITIONS);
+  for (int taken = 0; taken < 4; ++taken) {
+    const std::wstring value = std::to_wstring(notches[taken]);
+    ASSERT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(joy, IDC_PAN_VALUE)) == value; })) << taken;
+    PostMessageW(joy, WM_COMMAND, MAKEWPARAM(IDC_BT_TAKE_SWITCH, BN_CLICKED),
+                 LPARAM(GetDlgItem(joy, IDC_BT_TAKE_SWITCH)));
+    ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == taken + 1; }));
+  }
+  SendDlgItemMessageW(joy, IDC_ED_NAME, WM_SETTEXT, 0, LPARAM(L"Throttle"));
+  PostMessageW(joy, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(joy); }));
+  EXPECT_TRUE(WaitUntil([&] { return fs::exists(home / "default.qvjoy"); }));
+
+  // The joystick, the axes' heading, the lever: its window.
+  ASSERT_TRUE(BringToFront(main));
+  PressKeys({VK_HOME, VK_DOWN, VK_DOWN, VK_RETURN});
+  HWND axis = WaitForDialog(program, L"Lever settings");
+  ASSERT_NE(axis, nullptr);
+  CaptureKey(program, axis, IDC_FR_UP, 'A');
+  CaptureKey(program, axis, IDC_FR_DOWN, 'Z');
+  SendDlgItemMessageW(axis, IDC_SPIN_INITIAL_POS, WM_SETTEXT, 0, LPARAM(L"1"));
+  // Linked at the opening (both 0): the last count follows the first.
+  SendDlgItemMessageW(axis, IDC_SPIN_RESYNC_FIRST, WM_SETTEXT, 0, LPARAM(L"1"));
+  wchar_t last[8] = {};
+  SendDlgItemMessageW(axis, IDC_SPIN_RESYNC_LAST, WM_GETTEXT, 8, LPARAM(last));
+  EXPECT_EQ(std::wstring(last), L"1");
+  PostMessageW(axis, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(axis); }));
+
+  // The lever's positions folder opened, position 2: its window.
+  ASSERT_TRUE(BringToFront(main));
+  PressKeys({VK_DOWN, VK_RETURN, VK_DOWN, VK_DOWN, VK_RETURN});
+  HWND position = WaitForDialog(program, L"Position keys");
+  ASSERT_NE(position, nullptr);
+  CaptureKey(program, position, IDC_FR_PRESS, 'P');
+  PostMessageW(position, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(position); }));
+
+  PostMessageW(main, WM_COMMAND, WPARAM(ui::TActionId::Save), 0);
+  ASSERT_TRUE(WaitUntil([&] {
+    std::ifstream file(profile, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {}).find("Vkey=80") != std::string::npos;
+  }));
+
+  // From the top notch back to the first: three steps down and the resync
+  // tap; then up one at a time, position 2's key on entering it, and the
+  // resync tap at the top.
+  StartSimulator();
+  std::vector<TKeyLogEntry> expected = Taps(
+      {{'Z', 44}, {'Z', 44}, {'Z', 44}, {'Z', 44}, {'A', 30}, {'P', 25}, {'A', 30}, {'A', 30}, {'A', 30}});
+  ExpectKeysFrom(Key(true, 'Z', 44), expected);
+  EXPECT_TRUE(Close(program));
+}
+
+void CaptureKey(const ChildProcess& program, HWND window, int frameId, WORD key) {
+  HWND frame = GetDlgItem(window, frameId);
+  PostMessageW(frame, WM_COMMAND, MAKEWPARAM(IDC_BT_KEY, BN_CLICKED), LPARAM(GetDlgItem(frame, IDC_BT_KEY)));
+  HWND ask = WaitForDialog(program, L"Press the key...");
+  ASSERT_NE(ask, nullptr);
+  ASSERT_TRUE(BringToFront(ask));
+  PressKeys({key});
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(ask); }));
 }
 
 // The texts of a message box: its caption and the words of its statics.
