@@ -17,6 +17,7 @@
 
 #include "tests/app/win32/ProgramFixture.h"
 #include "tests/ui/dialogs/win32/DialogDriver.h"
+#include "tests/ui/win32/WindowPicture.h"
 #include "ui/MainActions.h"
 #include "ui/dialogs/resource.h"
 
@@ -249,7 +250,25 @@ void CaptureKey(const ChildProcess& program, HWND window, int frameId, WORD key)
 // settings, an empty profile. Its four notches are taken while the lever
 // stands in each, the step keys, the start and the resync taps given, one
 // position its key; the saved profile then drives the stand-in.
-TEST_F(ProgramRunTest, ALeverSetUpFromNothingThroughTheWindowsStepsTheSimulator) {
+struct TSetUpLanguage {
+  const wchar_t* file;  // beside the tests, copied over default.lng
+  const char* suffix;
+  const wchar_t *joy, *axis, *position;
+};
+class LeverSetUp : public ProgramRunTest, public ::testing::WithParamInterface<TSetUpLanguage> {
+ protected:
+  // Pictured for the user guide once it is in front and drawn.
+  void Picture(HWND window, const std::string& name) {
+    ASSERT_TRUE(BringToFront(window));
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+    Sleep(200);
+    SaveWindowPicture(window, "setup-" + name + GetParam().suffix);
+  }
+};
+
+TEST_P(LeverSetUp, ALeverSetUpFromNothingThroughTheWindowsStepsTheSimulator) {
+  const TSetUpLanguage& language = GetParam();
+  fs::copy_file(BesideTests(language.file), home / "default.lng", fs::copy_options::overwrite_existing);
   constexpr int notches[] = {2000, 22000, 42000, 62000};
   std::string timeline;
   for (int n = 0; n < 4; ++n)
@@ -266,13 +285,18 @@ TEST_F(ProgramRunTest, ALeverSetUpFromNothingThroughTheWindowsStepsTheSimulator)
   ASSERT_TRUE(BringToFront(main));
 
   PostMessageW(main, WM_COMMAND, WPARAM(ui::TActionId::JoySettings), 0);
-  HWND joy = WaitForDialog(program, L"Joystick axes");
+  HWND joy = WaitForDialog(program, language.joy);
   ASSERT_NE(joy, nullptr);
-  // The second tab, "Multipos", clicked where it lies.
+  // The second tab, "Multipos": clicked from the left until its page shows,
+  // the tabs being as wide as their translated texts.
   HWND tabs = GetDlgItem(joy, IDC_PAGES_AXIS_TYPE);
-  PostMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 10));
-  PostMessageW(tabs, WM_LBUTTONUP, 0, MAKELPARAM(100, 10));
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(joy, IDC_BT_TAKE_SWITCH)) != FALSE; }));
+  HWND take = GetDlgItem(joy, IDC_BT_TAKE_SWITCH);
+  for (int x = 20; x < 300 && !IsWindowVisible(take); x += 20) {
+    PostMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 10));
+    PostMessageW(tabs, WM_LBUTTONUP, 0, MAKELPARAM(x, 10));
+    WaitUntil([&] { return IsWindowVisible(take) != FALSE; }, 300);
+  }
+  ASSERT_TRUE(IsWindowVisible(take));
   HWND list = GetDlgItem(joy, IDC_LIST_POSITIONS);
   for (int taken = 0; taken < 4; ++taken) {
     const std::wstring value = std::to_wstring(notches[taken]);
@@ -282,6 +306,7 @@ TEST_F(ProgramRunTest, ALeverSetUpFromNothingThroughTheWindowsStepsTheSimulator)
     ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == taken + 1; }));
   }
   SendDlgItemMessageW(joy, IDC_ED_NAME, WM_SETTEXT, 0, LPARAM(L"Throttle"));
+  Picture(joy, "fmJoySettings");
   PostMessageW(joy, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(joy); }));
   EXPECT_TRUE(WaitUntil([&] { return fs::exists(home / "default.qvjoy"); }));
@@ -289,7 +314,7 @@ TEST_F(ProgramRunTest, ALeverSetUpFromNothingThroughTheWindowsStepsTheSimulator)
   // The joystick, the axes' heading, the lever: its window.
   ASSERT_TRUE(BringToFront(main));
   PressKeys({VK_HOME, VK_DOWN, VK_DOWN, VK_RETURN});
-  HWND axis = WaitForDialog(program, L"Lever settings");
+  HWND axis = WaitForDialog(program, language.axis);
   ASSERT_NE(axis, nullptr);
   CaptureKey(program, axis, IDC_FR_UP, 'A');
   CaptureKey(program, axis, IDC_FR_DOWN, 'Z');
@@ -299,15 +324,17 @@ TEST_F(ProgramRunTest, ALeverSetUpFromNothingThroughTheWindowsStepsTheSimulator)
   wchar_t last[8] = {};
   SendDlgItemMessageW(axis, IDC_SPIN_RESYNC_LAST, WM_GETTEXT, 8, LPARAM(last));
   EXPECT_EQ(std::wstring(last), L"1");
+  Picture(axis, "fmAxisSettings");
   PostMessageW(axis, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(axis); }));
 
   // The lever's positions folder opened, position 2: its window.
   ASSERT_TRUE(BringToFront(main));
   PressKeys({VK_DOWN, VK_RETURN, VK_DOWN, VK_DOWN, VK_RETURN});
-  HWND position = WaitForDialog(program, L"Position keys");
+  HWND position = WaitForDialog(program, language.position);
   ASSERT_NE(position, nullptr);
   CaptureKey(program, position, IDC_FR_PRESS, 'P');
+  Picture(position, "fmPosSettings");
   PostMessageW(position, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(position); }));
 
@@ -327,10 +354,20 @@ TEST_F(ProgramRunTest, ALeverSetUpFromNothingThroughTheWindowsStepsTheSimulator)
   EXPECT_TRUE(Close(program));
 }
 
+INSTANTIATE_TEST_SUITE_P(Languages, LeverSetUp,
+                         ::testing::Values(TSetUpLanguage{L"default.lng", "-en.png", L"Joystick axes",
+                                                          L"Lever settings", L"Position keys"},
+                                           TSetUpLanguage{L"ru.lng", "-ru.png", L"Оси джойстика",
+                                                          L"Настройка рукоятки", L"Клавиши позиции"}));
+
 void CaptureKey(const ChildProcess& program, HWND window, int frameId, WORD key) {
   HWND frame = GetDlgItem(window, frameId);
   PostMessageW(frame, WM_COMMAND, MAKEWPARAM(IDC_BT_KEY, BN_CLICKED), LPARAM(GetDlgItem(frame, IDC_BT_KEY)));
-  HWND ask = WaitForDialog(program, L"Press the key...");
+  HWND ask = WaitForWindow([&]() -> HWND {
+    for (HWND w : ProcessWindows(program.Id(), L"#32770"))
+      if (IsWindowVisible(w) && IsWindowEnabled(w) && w != window) return w;
+    return nullptr;
+  });
   ASSERT_NE(ask, nullptr);
   ASSERT_TRUE(BringToFront(ask));
   PressKeys({key});
