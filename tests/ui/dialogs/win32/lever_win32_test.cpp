@@ -95,10 +95,12 @@ class JoySettingsWindow : public MainWindowTest {
 
 TEST_F(JoySettingsWindow, TheLiveValueFollowsTheLeverAndTakenNotchesAreSavedAscending) {
   const int32_t index = JoyAxes[0].Index;
+  HWND window = nullptr;
   DriveModal(
       [&] { main->Execute(TActionId::JoySettings); },
       {
           [&](HWND w) {
+            window = w;
             EXPECT_FALSE(Running.load()) << "polling waits while the window is open";
             EXPECT_EQ(SendMessageW(GetDlgItem(w, IDC_COMBO_AXES), CB_GETCURSEL, 0, 0), 0);
             MoveLever(w, 0);
@@ -121,6 +123,10 @@ TEST_F(JoySettingsWindow, TheLiveValueFollowsTheLeverAndTakenNotchesAreSavedAsce
           },
       });
   EXPECT_TRUE(Running.load());
+  // The refresh timer belonged to the window, gone before Execute returned
+  // and polling started again: nothing reads the controller beside the poll thread.
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_FALSE(KillTimer(window, 1));
   const TAxisSettings& axis = JoySettings.Axes[size_t(index)];
   EXPECT_EQ(axis.Type, atMultipos);
   EXPECT_EQ(axis.Name, u"Throttle");
