@@ -114,6 +114,21 @@ class ProgramRunTest : public ProgramTest {
     EXPECT_EQ(keys, expected);
     return count;
   }
+  struct TStarted {
+    fs::path profile;
+    ChildProcess& program;
+    HWND main;
+  };
+  // The program started on an empty profile of this name, its window in
+  // front; main is null when it did not come up.
+  TStarted StartOnEmptyProfile(const std::string& name) {
+    const auto profile = WriteFile(name, "{ MULTILEVEL\n}\n");
+    WriteFile("config.ml", "{ MULTILEVEL\n  LastFile=" + profile.string() + "\n}\n");
+    ChildProcess& program = Start();
+    HWND main = WaitForMainWindow(program);
+    if (main == nullptr || !BringToFront(main)) return {profile, program, nullptr};
+    return {profile, program, main};
+  }
   // The throttle at each (time, value) of its timeline.
   void UseLever(std::initializer_list<std::pair<int, int>> timeline) {
     std::string body = "{ CONTROLLER\n  Name=Lever\n  Axis0=Throttle lever\n  { TIMELINE\n";
@@ -202,6 +217,12 @@ HWND WaitForDialog(const ChildProcess& process, const std::wstring& caption) {
   });
 }
 
+// A key captured in a frame of a key window: its key button, the modifier
+// toggle when one is named, then the key into the capture window.
+void CaptureKey(const ChildProcess& program, HWND window, int frameId, WORD key, int toggle = 0);
+// Saves the profile from the main window and waits until the file holds text.
+void SaveHolding(HWND main, const fs::path& profile, const std::string& text);
+
 // Ctrl+B given to a button the way a user gives it: its row, the key
 // button, the Ctrl toggle and the key itself, OK, save; then the button
 // pressed at the simulator types it.
@@ -209,42 +230,23 @@ TEST_F(ProgramRunTest, AButtonGivenCtrlBInItsWindowIsSavedAndTypedAtTheSimulator
   UseController(
       "{ CONTROLLER\n  Name=Box\n  Button0=Horn\n  { TIMELINE\n    Loop=1\n    Length=2000\n"
       "    At=0\n    Button0=0\n    At=1000\n    Button0=1\n    At=1300\n    Button0=0\n  }\n}\n");
-  const auto profile = WriteFile("button.qvprof", "{ MULTILEVEL\n}\n");
-  WriteFile("config.ml", "{ MULTILEVEL\n  LastFile=" + profile.string() + "\n}\n");
-  ChildProcess& program = Start();
-  HWND main = WaitForMainWindow(program);
+  const auto [profile, program, main] = StartOnEmptyProfile("button.qvprof");
   ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(BringToFront(main));
   // The joystick, the buttons' heading, the button: End and Enter open it.
   PressKeys({VK_END, VK_RETURN});
   HWND window = WaitForDialog(program, L"Button keys");
   ASSERT_NE(window, nullptr);
-  HWND press = GetDlgItem(window, IDC_FR_PRESS);
-  PostMessageW(press, WM_COMMAND, MAKEWPARAM(IDC_BT_KEY, BN_CLICKED), LPARAM(GetDlgItem(press, IDC_BT_KEY)));
-  HWND ask = WaitForDialog(program, L"Press the key...");
-  ASSERT_NE(ask, nullptr);
-  SendDlgItemMessageW(ask, IDC_BT_CTRL, BM_CLICK, 0, 0);
-  ASSERT_TRUE(BringToFront(ask));
-  PressKeys({'B'});
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(ask); }));
-  EXPECT_EQ(WindowText(GetDlgItem(press, IDC_BT_KEY)), L"Ctrl+B");
+  CaptureKey(program, window, IDC_FR_PRESS, 'B', IDC_BT_CTRL);
+  EXPECT_EQ(WindowText(GetDlgItem(GetDlgItem(window, IDC_FR_PRESS), IDC_BT_KEY)), L"Ctrl+B");
   PostMessageW(window, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
-  PostMessageW(main, WM_COMMAND, WPARAM(ui::TActionId::Save), 0);
-  ASSERT_TRUE(WaitUntil([&] {
-    std::ifstream file(profile, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {}).find("Vkey=66") != std::string::npos;
-  }));
+  SaveHolding(main, profile, "Vkey=66");
 
   StartSimulator();
   ExpectKeysFrom(Key(true, VK_CONTROL, 0x1D), {Key(true, VK_CONTROL, 0x1D), Key(true, 'B', 0x30),
                                                Key(false, 'B', 0x30), Key(false, VK_CONTROL, 0x1D)});
   EXPECT_TRUE(Close(program));
 }
-
-// A key captured in a frame of a key window: its key button, then the key
-// into the capture window.
-void CaptureKey(const ChildProcess& program, HWND window, int frameId, WORD key);
 
 // A lever set up from nothing through the windows alone: no joystick
 // settings, an empty profile. Its four notches are taken while the lever
@@ -277,12 +279,8 @@ TEST_P(LeverSetUp, ALeverSetUpFromNothingThroughTheWindowsStepsTheSimulator) {
       "{ CONTROLLER\n  Name=Lever\n  Axis0=Throttle lever\n  { TIMELINE\n    Loop=1\n    Length=6000\n" +
       timeline + "  }\n}\n");
   fs::remove(home / "default.qvjoy");
-  const auto profile = WriteFile("lever.qvprof", "{ MULTILEVEL\n}\n");
-  WriteFile("config.ml", "{ MULTILEVEL\n  LastFile=" + profile.string() + "\n}\n");
-  ChildProcess& program = Start();
-  HWND main = WaitForMainWindow(program);
+  const auto [profile, program, main] = StartOnEmptyProfile("lever.qvprof");
   ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(BringToFront(main));
 
   PostMessageW(main, WM_COMMAND, WPARAM(ui::TActionId::JoySettings), 0);
   HWND joy = WaitForDialog(program, language.joy);
@@ -338,11 +336,7 @@ TEST_P(LeverSetUp, ALeverSetUpFromNothingThroughTheWindowsStepsTheSimulator) {
   PostMessageW(position, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(position); }));
 
-  PostMessageW(main, WM_COMMAND, WPARAM(ui::TActionId::Save), 0);
-  ASSERT_TRUE(WaitUntil([&] {
-    std::ifstream file(profile, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {}).find("Vkey=80") != std::string::npos;
-  }));
+  SaveHolding(main, profile, "Vkey=80");
 
   // From the top notch back to the first: three steps down and the resync
   // tap; then up one at a time, position 2's key on entering it, and the
@@ -360,7 +354,7 @@ INSTANTIATE_TEST_SUITE_P(Languages, LeverSetUp,
                                            TSetUpLanguage{L"ru.lng", "-ru.png", L"Оси джойстика",
                                                           L"Настройка рукоятки", L"Клавиши позиции"}));
 
-void CaptureKey(const ChildProcess& program, HWND window, int frameId, WORD key) {
+void CaptureKey(const ChildProcess& program, HWND window, int frameId, WORD key, int toggle) {
   HWND frame = GetDlgItem(window, frameId);
   PostMessageW(frame, WM_COMMAND, MAKEWPARAM(IDC_BT_KEY, BN_CLICKED), LPARAM(GetDlgItem(frame, IDC_BT_KEY)));
   HWND ask = WaitForWindow([&]() -> HWND {
@@ -369,9 +363,18 @@ void CaptureKey(const ChildProcess& program, HWND window, int frameId, WORD key)
     return nullptr;
   });
   ASSERT_NE(ask, nullptr);
+  if (toggle != 0) SendDlgItemMessageW(ask, toggle, BM_CLICK, 0, 0);
   ASSERT_TRUE(BringToFront(ask));
   PressKeys({key});
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(ask); }));
+}
+
+void SaveHolding(HWND main, const fs::path& profile, const std::string& text) {
+  PostMessageW(main, WM_COMMAND, WPARAM(ui::TActionId::Save), 0);
+  ASSERT_TRUE(WaitUntil([&] {
+    std::ifstream file(profile, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {}).find(text) != std::string::npos;
+  }));
 }
 
 // The texts of a message box: its caption and the words of its statics.
