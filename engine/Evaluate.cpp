@@ -7,24 +7,8 @@
 namespace qv {
 namespace {
 
-bool IsPosition(const TProfileAxis& axis, int32_t p) {
-  return p >= 1 && p <= MaxPositions && p <= axis.PosCount;
-}
-
 int32_t LoadSlot(int32_t* slot) {
   return slot == nullptr ? 0 : std::atomic_ref<int32_t>(*slot).load(std::memory_order_relaxed);
-}
-
-// Step taps are counted in 64 bits: UserIndex and the resync counts come
-// from a file and may be anything.
-void StepLever(TProfileAxis& axis, int32_t from, int32_t to) {
-  const int64_t target = axis.Position(to).UserIndex;
-  const int64_t d = target - axis.Position(from).UserIndex;
-  if (d > 0) {
-    Tap(axis.Up, d + (target == axis.MaxUserIndex ? axis.ResyncLast : 0));
-  } else if (d < 0) {
-    Tap(axis.Down, -d + (target == axis.MinUserIndex ? axis.ResyncFirst : 0));
-  }
 }
 
 bool EvaluateAxis(int k, bool taps) {
@@ -102,6 +86,22 @@ void ParkAxisAt(int k) {
 }
 
 }  // namespace
+
+bool IsPosition(const TProfileAxis& axis, int32_t p) {
+  return p >= 1 && p <= MaxPositions && p <= axis.PosCount;
+}
+
+// Step taps are counted in 64 bits: UserIndex and the resync counts come
+// from a file and may be anything.
+void StepLever(TProfileAxis& axis, int32_t from, int32_t to) {
+  const int64_t target = axis.Position(to).UserIndex;
+  const int64_t d = target - axis.Position(from).UserIndex;
+  if (d > 0) {
+    Tap(axis.Up, d + (target == axis.MaxUserIndex ? axis.ResyncLast : 0));
+  } else if (d < 0) {
+    Tap(axis.Down, -d + (target == axis.MinUserIndex ? axis.ResyncFirst : 0));
+  }
+}
 
 void EnterState(const TKeyEvents& events, bool taps) {
   if (taps) Tap(events.Press, 1);

@@ -8,6 +8,8 @@
 
 namespace qv {
 
+struct TProfileAxis;
+
 void EnterState(const TKeyEvents& events, bool taps);
 void LeaveState(const TKeyEvents& events, bool taps);
 
@@ -16,6 +18,12 @@ void LeaveState(const TKeyEvents& events, bool taps);
 bool Evaluate(bool taps);
 // The same on what the last read left.
 bool EvaluateControls(bool taps);
+
+// A position the axis has events for: 1 up to its position count.
+bool IsPosition(const TProfileAxis& axis, int32_t p);
+// Taps Up or Down as often as the simulator's lever must move from position
+// from to position to, with the resync taps at the ends.
+void StepLever(TProfileAxis& axis, int32_t from, int32_t to);
 
 enum class TSyncMode { Full, Keep };
 void Synchronise(TSyncMode mode);

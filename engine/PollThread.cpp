@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "engine/CatchUp.h"
 #include "engine/Evaluate.h"
 #include "engine/Hooks.h"
 #include "engine/KeyOutput.h"
@@ -74,6 +75,7 @@ void TPollThread::WaitFor() {
 }
 
 void TPollLoop::Begin() {
+  if (ResyncRequest.load()) ForgetSimulatorLevers();
   Synchronise(ResyncRequest.load() ? TSyncMode::Full : TSyncMode::Keep);
   ResyncRequest.store(false);
   if (!Suspended.load()) ReEnter();
@@ -171,6 +173,7 @@ void TPollLoop::ReEnter() {
 }
 
 void TPollLoop::Release() {
+  RememberSimulatorLevers();
   // Keys a lost device already let go of are not released twice.
   if (outage_.KeysReleased()) {
     ResetRunTimeState();
@@ -253,8 +256,11 @@ void ReleaseEverything() {
 
 void ReEnterSilently() {
   ResetRunTimeState();
+  ReadControls();
+  // Before any key goes down again, so that no held modifier reaches a step.
+  CatchUpSimulatorLevers();
   ReEnterParkedButtons();
-  Evaluate(false);
+  EvaluateControls(false);
 }
 
 }  // namespace qv

@@ -64,7 +64,8 @@ void Resume();
 
 // Held keys go up without release taps; run-time state starts over.
 void ReleaseEverything();
-// Run-time state starts over and held keys go down again, without taps.
+// Run-time state starts over and held keys go down again, without taps; only
+// the levers moved since the release are stepped to where they now stand.
 void ReEnterSilently();
 
 }  // namespace qv

@@ -1,6 +1,7 @@
 // quorvex.exe under Wine with real processes: a lever move reaching the
 // stand-in simulator through SendInput, the program's own window holding
-// keys back, the hand-off between two starts, the one error box, the tray
+// keys back and stepping the simulator's lever after it when left, the
+// hand-off between two starts, the one error box, the tray
 // start, a shutdown that leaves no key down, a button given its keys
 // through its windows typing them at the simulator, and a lever set up from
 // nothing through its windows stepping the simulator.
@@ -181,6 +182,36 @@ TEST_F(ProgramRunTest, OwnWindowHoldsKeysBackAndFocusBackPressesThemWithoutTaps)
   EXPECT_FALSE(Contains(Keys(), 'P'));
   EXPECT_TRUE(Close(program));
   EXPECT_FALSE(KeyDown('K'));
+}
+
+// The lever moved from 2 to 5 while our own window is in front: nothing
+// goes out then, and once the simulator is back in front its lever is
+// stepped to where ours stands, with no tap of the notches left or reached.
+TEST_F(ProgramRunTest, LeverMovedBehindOurOwnWindowIsCaughtUpWhenTheSimulatorIsBack) {
+  constexpr DWORD MoveAt = 8000;
+  UseLever({{0, Notch2}, {static_cast<int>(MoveAt), Notch5}});
+  const auto profile = WriteFile("lever.qvprof", LeverProfile);
+  WriteFile("config.ml", "{ MULTILEVEL\n  LastFile=" + profile.string() + "\n}\n");
+  const DWORD startedAt = GetTickCount();
+  ChildProcess& program = Start();
+  HWND main = WaitForMainWindow(program);
+  ASSERT_NE(main, nullptr);
+  // The controller's timeline starts when it is set up, before the window shows.
+  const DWORD moved = GetTickCount() + MoveAt;
+  HWND simulator = StartSimulator();
+  ASSERT_TRUE(WaitUntil([] { return KeyDown('H'); }));
+  ASSERT_TRUE(BringToFront(main));
+  ASSERT_TRUE(WaitUntil([] { return !KeyDown('H'); }, 2000));
+  ASSERT_LT(GetTickCount() - startedAt, MoveAt) << "too slow: the lever moved before our window was in front";
+  // Past the move, with time for the program to read it behind its window.
+  WaitUntil([&] { return static_cast<int>(GetTickCount() - moved) > 1000; }, MoveAt + 2000);
+  ASSERT_TRUE(BringToFront(simulator));
+  std::vector<TKeyLogEntry> expected = Taps({{'A', 30}, {'A', 30}, {'A', 30}});
+  expected.push_back(Key(true, 'K', 37));
+  ExpectKeysFrom(Key(true, 'A', 30), expected);
+  EXPECT_FALSE(Contains(Keys(), 'R'));
+  EXPECT_FALSE(Contains(Keys(), 'P'));
+  EXPECT_TRUE(Close(program));
 }
 
 TEST_F(ProgramRunTest, InitialPositionHoldsTheLeverBackAndF9SetsItWaitingAgain) {
