@@ -104,6 +104,14 @@ void PaintLever(HDC dc, const qv::sim::TStandInLever& lever, RECT area, int line
       FillRect(dc, &handle, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     }
   }
+  // A gate as a bar across the scale between its two notches, with the extra hold it takes.
+  for (const qv::sim::TLeverGate& gate : lever.Spec().Gates) {
+    const int y = top + spacing * (notches - 1 - gate.Notch) - spacing / 2;
+    RECT bar{x - 6, y - 1, x + 7, y + 2};
+    FillRect(dc, &bar, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+    const std::wstring extra = L"+" + std::to_wstring(gate.Ms);
+    TextOutW(dc, x + 12, y - lineHeight / 2, extra.c_str(), static_cast<int>(extra.size()));
+  }
   const std::wstring now = L"notch " + std::to_wstring(lever.Notch());
   RECT under{area.left, area.bottom - lineHeight - 2, area.right, area.bottom - 2};
   DrawTextW(dc, now.c_str(), static_cast<int>(now.size()), &under, DT_CENTER | DT_SINGLELINE);
@@ -185,9 +193,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   wc.lpszClassName = ClassName;
   RegisterClassExW(&wc);
-  HWND window = CreateWindowExW(0, ClassName, L"Quorvex stand-in simulator", WS_OVERLAPPEDWINDOW, 520, 60,
-                                480 + LeverWidth * static_cast<int>(levers.size()), 600, nullptr, nullptr,
-                                instance, nullptr);
+  // Beside the program's main window, as far as the levers leave room on the screen.
+  const int width = 480 + LeverWidth * static_cast<int>(levers.size());
+  const int left = std::max(0, std::min(520, GetSystemMetrics(SM_CXSCREEN) - width));
+  HWND window = CreateWindowExW(0, ClassName, L"Quorvex stand-in simulator", WS_OVERLAPPEDWINDOW, left, 60,
+                                width, 600, nullptr, nullptr, instance, nullptr);
   if (window == nullptr) return 1;
   ShowWindow(window, show);
   // The simulator is the foreground window while the user drives.
