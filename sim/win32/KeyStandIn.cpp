@@ -161,12 +161,13 @@ LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 // The options, or false after telling the user what is wrong.
 bool ReadOptions(int argc, wchar_t** argv) {
   try {
-    for (int i = 1; i + 1 < argc; ++i) {
-      if (std::wcscmp(argv[i], L"--log") == 0 && logFile == nullptr) logFile = _wfopen(argv[i + 1], L"ab");
-      if (std::wcscmp(argv[i], L"--lever") == 0) {
-        const std::wstring text = argv[i + 1];
-        levers.emplace_back(qv::sim::ParseLeverOption(std::u16string(text.begin(), text.end())));
-      }
+    for (int i = 1; i < argc; ++i) {
+      const bool log = std::wcscmp(argv[i], L"--log") == 0, lever = std::wcscmp(argv[i], L"--lever") == 0;
+      if (!log && !lever) continue;
+      if (i + 1 == argc) throw qv::Error(std::u16string(log ? u"--log" : u"--lever") + u" needs a value");
+      const std::wstring value = argv[++i];
+      if (log && logFile == nullptr) logFile = _wfopen(value.c_str(), L"ab");
+      if (lever) levers.emplace_back(qv::sim::ParseLeverOption(std::u16string(value.begin(), value.end())));
     }
     return true;
   } catch (const qv::Error& e) {
@@ -183,7 +184,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
   const bool usable = argv == nullptr || ReadOptions(argc, argv);
   LocalFree(argv);
-  if (!usable) return 2;
+  if (!usable) {
+    if (logFile != nullptr) std::fclose(logFile);
+    return 2;
+  }
 
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;

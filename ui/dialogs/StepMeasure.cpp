@@ -176,6 +176,12 @@ void TStepMeasure::Release() {
 
 void RunStepMeasure(TStepMeasure& measure, Clock& clock, const std::function<bool()>& anyButtonDown,
                     const std::atomic<bool>& cancel) {
+  // The holds are what is measured: short sleeps must really be short.
+  struct TPrecision {
+    Clock& held;
+    explicit TPrecision(Clock& c) : held(c) { held.HoldPrecision(true); }
+    ~TPrecision() { held.HoldPrecision(false); }
+  } precision(clock);
   while (measure.Running()) {
     if (cancel.load()) return measure.Cancel();
     measure.Update(clock.Now(), anyButtonDown());

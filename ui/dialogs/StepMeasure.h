@@ -100,7 +100,8 @@ class TStepMeasure {
 };
 
 // Runs the wizard from where it stands until it waits for the user (Found)
-// or has ended, reading the buttons every ButtonPollMs.
+// or has ended, reading the buttons every ButtonPollMs, with the clock's
+// precision held meanwhile.
 constexpr uint32_t ButtonPollMs = 5;
 void RunStepMeasure(TStepMeasure& measure, Clock& clock, const std::function<bool()>& anyButtonDown,
                     const std::atomic<bool>& cancel);
