@@ -95,30 +95,30 @@ class TOptionParser {
 
 }  // namespace
 
-TLeverSpec ParseLeverOption(std::u16string_view text) {
+TLeverSetup ParseLeverOption(std::u16string_view text) {
   const TOptionParser parser(text);
   const std::vector<std::u16string_view> parts = parser.Parts();
   if (parts.size() < 5) parser.Fail(u"expected " + std::u16string(Syntax));
-  TLeverSpec spec;
+  TLeverSetup setup;
   if (parts[0].empty()) parser.Fail(u"NAME is empty");
-  spec.Name = parts[0];
-  spec.Up = parser.Key(u"UP", parts[1]);
-  spec.Down = parser.Key(u"DOWN", parts[2]);
-  if (spec.Up.Modifiers == spec.Down.Modifiers && SameName(spec.Up.Name, spec.Down.Name))
+  setup.Name = parts[0];
+  setup.Up = parser.Key(u"UP", parts[1]);
+  setup.Down = parser.Key(u"DOWN", parts[2]);
+  if (setup.Up.Modifiers == setup.Down.Modifiers && SameName(setup.Up.Name, setup.Down.Name))
     parser.Fail(u"UP and DOWN are the same key");
-  spec.Notches = parser.WholeNumber(u"NOTCHES", parts[3], 2, MaxNotches);
-  spec.HoldMs = parser.WholeNumber(u"HOLD_MS", parts[4], 1, MaxMs);
+  setup.Notches = parser.WholeNumber(u"NOTCHES", parts[3], 2, MaxNotches);
+  setup.HoldMs = parser.WholeNumber(u"HOLD_MS", parts[4], 1, MaxMs);
   size_t next = 5;
   if (next < parts.size() && parts[next].find(u'=') == std::u16string_view::npos)
-    spec.Start = parser.WholeNumber(u"START", parts[next++], 0, spec.Notches - 1);
+    setup.Start = parser.WholeNumber(u"START", parts[next++], 0, setup.Notches - 1);
   for (; next < parts.size(); ++next) {
-    const TLeverGate gate = parser.Gate(parts[next], spec.Notches);
-    if (std::any_of(spec.Gates.begin(), spec.Gates.end(),
+    const TLeverGate gate = parser.Gate(parts[next], setup.Notches);
+    if (std::any_of(setup.Gates.begin(), setup.Gates.end(),
                     [&](const TLeverGate& g) { return g.Notch == gate.Notch; }))
       parser.Fail(u"two gates at notch " + Number(gate.Notch));
-    spec.Gates.push_back(gate);
+    setup.Gates.push_back(gate);
   }
-  return spec;
+  return setup;
 }
 
 void TModifierState::Update(const TKeyMessage& key) {
@@ -130,17 +130,17 @@ void TModifierState::Update(const TKeyMessage& key) {
   }
 }
 
-TStandInLever::TStandInLever(TLeverSpec spec) : spec_(std::move(spec)), notch_(spec_.Start) {}
+TStandInLever::TStandInLever(TLeverSetup setup) : setup_(std::move(setup)), notch_(setup_.Start) {}
 
 int32_t TStandInLever::Travel(int32_t direction, uint32_t holdMs) const {
   int32_t notch = notch_;
   uint64_t left = holdMs;
   for (;;) {
     const int32_t next = notch + direction;
-    if (next < 0 || next >= spec_.Notches) return notch;
+    if (next < 0 || next >= setup_.Notches) return notch;
     const int32_t boundary = std::min(notch, next);
-    uint64_t needed = uint64_t(spec_.HoldMs);
-    for (const TLeverGate& gate : spec_.Gates)
+    uint64_t needed = uint64_t(setup_.HoldMs);
+    for (const TLeverGate& gate : setup_.Gates)
       if (gate.Notch == boundary) needed += uint64_t(gate.Ms);
     if (left < needed) return notch;
     left -= needed;
@@ -149,7 +149,8 @@ int32_t TStandInLever::Travel(int32_t direction, uint32_t holdMs) const {
 }
 
 std::optional<TLeverMove> TStandInLever::OnKey(const TKeyMessage& key, uint16_t modifiersDown) {
-  const std::array<std::pair<const TLeverKey*, TPress*>, 2> keys{{{&spec_.Up, &up_}, {&spec_.Down, &down_}}};
+  const std::array<std::pair<const TLeverKey*, TPress*>, 2> keys{
+      {{&setup_.Up, &up_}, {&setup_.Down, &down_}}};
   for (size_t i = 0; i < keys.size(); ++i) {
     const auto [own, press] = keys[i];
     if (!SameName(own->Name, key.Name)) continue;

@@ -32,7 +32,7 @@ struct TLeverGate {
   int32_t Ms = 0;
 };
 
-struct TLeverSpec {
+struct TLeverSetup {
   std::u16string Name;
   TLeverKey Up;
   TLeverKey Down;
@@ -43,7 +43,7 @@ struct TLeverSpec {
 };
 
 // Throws qv::Error naming the part of text at fault.
-TLeverSpec ParseLeverOption(std::u16string_view text);
+TLeverSetup ParseLeverOption(std::u16string_view text);
 
 // One key message as the stand-in received it. Name is the key's name as the
 // keyboard layout gives it for the scan code, the name the program shows.
@@ -74,8 +74,8 @@ struct TLeverMove {
 
 class TStandInLever {
  public:
-  explicit TStandInLever(TLeverSpec spec);
-  const TLeverSpec& Spec() const { return spec_; }
+  explicit TStandInLever(TLeverSetup setup);
+  const TLeverSetup& Setup() const { return setup_; }
   int32_t Notch() const { return notch_; }
   // modifiersDown: the modifiers down before this message. A press starts
   // when the key goes down with exactly its modifiers down, and ends when the
@@ -89,7 +89,7 @@ class TStandInLever {
     bool Active = false;
     uint32_t Since = 0;
   };
-  TLeverSpec spec_;
+  TLeverSetup setup_;
   int32_t notch_;
   TPress up_;
   TPress down_;

@@ -70,7 +70,7 @@ void Record(HWND window, const MSG& msg) {
                                  std::u16string(name.begin(), name.end())};
   for (qv::sim::TStandInLever& lever : levers) {
     if (const auto move = lever.OnKey(key, modifiers.Down()))
-      Show(qv::sim::FormatLeverLogLine({move->Time, qv::ToUtf8(lever.Spec().Name), move->From, move->To}),
+      Show(qv::sim::FormatLeverLogLine({move->Time, qv::ToUtf8(lever.Setup().Name), move->From, move->To}),
            L"");
   }
   modifiers.Update(key);
@@ -82,11 +82,11 @@ constexpr int LeverWidth = 110;
 // A lever as a vertical scale, its top notch at the top, the current notch
 // marked and written under it.
 void PaintLever(HDC dc, const qv::sim::TStandInLever& lever, RECT area, int lineHeight) {
-  const std::wstring name(lever.Spec().Name.begin(), lever.Spec().Name.end());
+  const std::wstring name(lever.Setup().Name.begin(), lever.Setup().Name.end());
   RECT title{area.left, area.top, area.right, area.top + lineHeight};
   DrawTextW(dc, name.c_str(), static_cast<int>(name.size()), &title,
             DT_CENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
-  const int notches = lever.Spec().Notches;
+  const int notches = lever.Setup().Notches;
   const int top = area.top + 2 * lineHeight, bottom = area.bottom - 2 * lineHeight;
   const int spacing = std::max(1, (bottom - top) / std::max(1, notches - 1));
   const int x = area.left + 40;
@@ -105,7 +105,7 @@ void PaintLever(HDC dc, const qv::sim::TStandInLever& lever, RECT area, int line
     }
   }
   // A gate as a bar across the scale between its two notches, with the extra hold it takes.
-  for (const qv::sim::TLeverGate& gate : lever.Spec().Gates) {
+  for (const qv::sim::TLeverGate& gate : lever.Setup().Gates) {
     const int y = top + spacing * (notches - 1 - gate.Notch) - spacing / 2;
     RECT bar{x - 6, y - 1, x + 7, y + 2};
     FillRect(dc, &bar, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));

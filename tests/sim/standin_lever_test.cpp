@@ -159,20 +159,20 @@ TEST(StandInLever, RightHandModifiersAreTheirOwn) {
 }
 
 TEST(StandInLever, OptionGivesEveryPart) {
-  const TLeverSpec spec = ParseLeverOption(u"Brake lever:Shift+Ctrl+H:Num 8:10:335:3:GATE=400@2:GATE=80@8");
-  EXPECT_EQ(spec.Name, u"Brake lever");
-  EXPECT_EQ(spec.Up.Modifiers, modShift | modCtrl);
-  EXPECT_EQ(spec.Up.Name, u"H");
-  EXPECT_EQ(spec.Down.Modifiers, 0);
-  EXPECT_EQ(spec.Down.Name, u"Num 8");
-  EXPECT_EQ(spec.Notches, 10);
-  EXPECT_EQ(spec.HoldMs, 335);
-  EXPECT_EQ(spec.Start, 3);
-  ASSERT_EQ(spec.Gates.size(), 2u);
-  EXPECT_EQ(spec.Gates[1].Notch, 8);
-  EXPECT_EQ(spec.Gates[1].Ms, 80);
+  const TLeverSetup setup = ParseLeverOption(u"Brake lever:Shift+Ctrl+H:Num 8:10:335:3:GATE=400@2:GATE=80@8");
+  EXPECT_EQ(setup.Name, u"Brake lever");
+  EXPECT_EQ(setup.Up.Modifiers, modShift | modCtrl);
+  EXPECT_EQ(setup.Up.Name, u"H");
+  EXPECT_EQ(setup.Down.Modifiers, 0);
+  EXPECT_EQ(setup.Down.Name, u"Num 8");
+  EXPECT_EQ(setup.Notches, 10);
+  EXPECT_EQ(setup.HoldMs, 335);
+  EXPECT_EQ(setup.Start, 3);
+  ASSERT_EQ(setup.Gates.size(), 2u);
+  EXPECT_EQ(setup.Gates[1].Notch, 8);
+  EXPECT_EQ(setup.Gates[1].Ms, 80);
   // START may be left out before the gates; a key may be a "+" of its own.
-  const TLeverSpec gated = ParseLeverOption(u"T:Num +:Shift+Num +:4:100:GATE=50@0");
+  const TLeverSetup gated = ParseLeverOption(u"T:Num +:Shift+Num +:4:100:GATE=50@0");
   EXPECT_EQ(gated.Start, 0);
   EXPECT_EQ(gated.Up.Name, u"Num +");
   EXPECT_EQ(gated.Down.Modifiers, modShift);
