@@ -177,6 +177,8 @@ const TKeyAction& AutoRepeatKey() { return repeatSlot.Key; }
 
 const char16_t* ModifierName(int bit) { return modifierKeys[static_cast<size_t>(bit)].Name; }
 
+TKeyInput ModifierKeyRecord(int bit, bool up) { return ModifierRecord(bit, up); }
+
 std::u16string ActionText(const TKeyAction& action) {
   if (action.Empty()) return {};
   if (action.SysCmd != 0)

@@ -33,6 +33,8 @@ int32_t AutoRepeatDueIn(uint32_t now);
 const TKeyAction& AutoRepeatKey();
 
 const char16_t* ModifierName(int bit);
+// The key that modifier bit stands for, as it is sent (left or right, with its scan code).
+TKeyInput ModifierKeyRecord(int bit, bool up);
 std::u16string ActionText(const TKeyAction& action);
 
 }  // namespace qv
