@@ -17,6 +17,9 @@ struct Command {
   CommandFn run;
 };
 
+// The whole tool: the first argument names the command.
+int RunQvTool(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
 int RunCheck(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunProfile(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunLang(std::span<const std::string> args, std::ostream& out, std::ostream& err);

@@ -1,8 +1,6 @@
-// qvtool: command-line tools over the program's file formats.
+// qvtool: command-line tools over the program's file formats. The command
+// table is portable; each system's entry hands it the arguments as UTF-8.
 #include <array>
-#include <iostream>
-#include <string>
-#include <vector>
 
 #include "tools/QvToolCommands.h"
 
@@ -30,14 +28,13 @@ int Usage(std::ostream& err) {
 }
 
 }  // namespace
-}  // namespace qv::tool
 
-int main(int argc, char** argv) {
-  using namespace qv::tool;
-  std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty()) return Usage(std::cerr);
+int RunQvTool(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  if (args.empty()) return Usage(err);
   for (const Command& c : kCommands) {
-    if (args[0] == c.name) return c.run(std::span(args).subspan(1), std::cout, std::cerr);
+    if (args[0] == c.name) return c.run(args.subspan(1), out, err);
   }
-  return Usage(std::cerr);
+  return Usage(err);
 }
+
+}  // namespace qv::tool
