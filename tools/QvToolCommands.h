@@ -19,6 +19,7 @@ struct Command {
 
 int RunCheck(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunProfile(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunReplay(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunLang(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 }  // namespace qv::tool

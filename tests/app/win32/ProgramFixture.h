@@ -69,6 +69,15 @@ class ProgramTest : public ::testing::Test {
     started.push_back(std::make_unique<ChildProcess>(StandInCommand(home / "keys.log")));
     return *started.back();
   }
+  // The stand-in in the foreground, as the simulator would be.
+  HWND StartSimulator() {
+    StartStandIn();
+    HWND window = WaitForWindow([] { return FindWindowW(nullptr, StandInTitle); });
+    EXPECT_TRUE(window != nullptr && WaitUntil([&] { return GetForegroundWindow() == window; }));
+    return window;
+  }
+  // What the stand-in received so far.
+  std::vector<sim::TKeyLogEntry> Keys() { return ReadKeyLog(home / "keys.log"); }
 
   static HWND MainWindow(const ChildProcess& process) { return FindProcessWindow(process.Id(), L"TfmMain"); }
   static HWND WaitForMainWindow(const ChildProcess& process, bool visible = true) {
