@@ -10,11 +10,17 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "tests/TempFolder.h"
 #include "tests/win32/Win32Process.h"
+
+namespace qv::sim {
+// A failed comparison shows each key as the stand-in logs it.
+inline void PrintTo(const TKeyLogEntry& key, std::ostream* out) { *out << FormatKeyLogLine(key); }
+}  // namespace qv::sim
 
 namespace qv::test {
 
