@@ -161,4 +161,6 @@ TVirtualController PlainController(std::u16string name, int axes, int buttons, i
 
 std::u16string DefaultControllerFile() { return ProgramFolder() + u"virtual-train-controller.ml"; }
 
+std::u16string DefaultControllerSettingsFile() { return ProgramFolder() + u"virtual-train-controller.qvjoy"; }
+
 }  // namespace qv::sim

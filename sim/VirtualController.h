@@ -79,5 +79,7 @@ TVirtualController PlainController(std::u16string name, int axes, int buttons, i
 
 // The example controller shipped beside the program, used when nothing else is named.
 std::u16string DefaultControllerFile();
+// Its joystick settings, shipped beside it.
+std::u16string DefaultControllerSettingsFile();
 
 }  // namespace qv::sim

@@ -22,6 +22,7 @@ int RunQvTool(std::span<const std::string> args, std::ostream& out, std::ostream
 
 int RunCheck(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunProfile(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunReplay(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunLang(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 }  // namespace qv::tool

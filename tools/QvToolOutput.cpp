@@ -3,7 +3,18 @@
 #include <algorithm>
 #include <string>
 
+#include "base/Utf.h"
+
 namespace qv::tool {
+namespace {
+
+// The message's CR separates title and detail; on a terminal it is a line break.
+std::string TerminalText(std::string text) {
+  std::replace(text.begin(), text.end(), '\r', '\n');
+  return text;
+}
+
+}  // namespace
 
 int PrintDocument(const TMultilevel& root, std::ostream& out) {
   TMemoryStream stream;
@@ -14,10 +25,12 @@ int PrintDocument(const TMultilevel& root, std::ostream& out) {
 }
 
 int PrintDocumentError(const EMultilevel& error, std::ostream& err) {
-  // The message's CR separates title and detail; on a terminal it is a line break.
-  std::string text = error.what();
-  std::replace(text.begin(), text.end(), '\r', '\n');
-  err << text << '\n';
+  err << TerminalText(error.what()) << '\n';
+  return 1;
+}
+
+int PrintFileError(const std::u16string& fileName, std::u16string_view message, std::ostream& err) {
+  err << ToUtf8(fileName) << ": " << TerminalText(ToUtf8(message)) << '\n';
   return 1;
 }
 

@@ -14,6 +14,10 @@ constexpr std::array kCommands = {
         "profile", "PROFILE [--joystick CONTROLLER_FILE] [--joy-settings QVJOY]",
         "load a profile as the program would with that controller and print it as the program would save it",
         RunProfile},
+    Command{"replay", "PROFILE [--joystick CONTROLLER_FILE] [--joy-settings QVJOY] [--ms N]",
+            "show every key and command the profile sends, as the program would, while the controller's "
+            "timeline plays",
+            RunReplay},
     Command{"lang", "check FILE | get FILE SECTION KEY",
             "check a language file against every text the program asks for, or print one text as the "
             "program shows it",

@@ -2,84 +2,33 @@
 // loads the profile exactly as the program would with that controller
 // attached (the example controller when none is named) and those joystick
 // settings (none when not named), and prints it as the program would save
-// it. Exit 0 on success; 1 with the exact error for a profile or joystick
-// settings file that does not read (also one the program would quietly pass
-// over); 2 for a missing file or wrong usage.
-#include <algorithm>
-#include <optional>
+// it. Exit 0 on success; 1 with the file and the exact error for a profile
+// or joystick settings file that does not read (also one the program would
+// quietly pass over); 2 for a missing file or wrong usage.
+#include <array>
 
 #include "base/Utf.h"
 #include "engine/Profile.h"
 #include "engine/Tracker.h"
 #include "input/i_Joystick.h"
 #include "sim/VirtualJoystick.h"
-#include "storage/FilePaths.h"
-#include "storage/JoySettingsFile.h"
 #include "storage/ProfileFile.h"
+#include "tools/QvToolArgs.h"
 #include "tools/QvToolCommands.h"
+#include "tools/QvToolFiles.h"
 #include "tools/QvToolOutput.h"
 
 namespace qv::tool {
 namespace {
 
-struct TProfileArgs {
-  std::u16string profile;
-  std::u16string joystick;  // empty: the example controller
-  std::optional<std::u16string> joySettings;
-};
-
-std::optional<TProfileArgs> ParseArgs(std::span<const std::string> args) {
-  TProfileArgs parsed;
-  bool haveProfile = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const bool hasValue = i + 1 < args.size();
-    if (args[i] == "--joystick" && hasValue) {
-      parsed.joystick = FromUtf8(args[++i]);
-    } else if (args[i] == "--joy-settings" && hasValue) {
-      parsed.joySettings = FromUtf8(args[++i]);
-    } else if (!haveProfile && !args[i].starts_with("--")) {
-      parsed.profile = FromUtf8(args[i]);
-      haveProfile = true;
-    } else {
-      return std::nullopt;
-    }
-  }
-  if (!haveProfile) return std::nullopt;
-  return parsed;
-}
-
-int Missing(const std::u16string& fileName, std::ostream& err) {
-  err << "qvtool: Cannot open file \"" << ToUtf8(fileName) << "\"\n";
-  return 2;
-}
-
-// The joystick settings as the program starts with them; exit code.
-int LoadSettings(const std::optional<std::u16string>& fileName, std::ostream& err) {
-  JoySettings = TJoySettings{};
-  if (!fileName) return 0;
-  if (!IsExistingFile(*fileName)) return Missing(*fileName, err);
-  // The program would quietly start without a file that does not parse;
-  // whoever names it here wants to hear why it is not used.
-  try {
-    TMultilevel document;
-    document.LoadFromFile(*fileName);
-  } catch (const EMultilevel& e) {
-    return PrintDocumentError(e, err);
-  }
-  const std::u16string error = LoadJoySettings(*fileName);
-  if (error.empty()) return 0;
-  std::string text = ToUtf8(error);
-  std::replace(text.begin(), text.end(), '\r', '\n');
-  err << text << '\n';
-  return 1;
-}
+constexpr std::array<std::string_view, 2> Options{"--joystick", "--joy-settings"};
 
 int PrintProfile(const std::u16string& fileName, std::ostream& out, std::ostream& err) {
   ResetProfile();
   try {
-    if (!LoadProfile(fileName)) return Missing(fileName, err);
+    if (!LoadProfile(fileName)) return MissingFile(fileName, err);
   } catch (const EMultilevel& e) {
-    return PrintDocumentError(e, err);
+    return PrintFileError(fileName, e.message(), err);
   }
   RebuildTrackers();
   TMultilevel document;
@@ -90,17 +39,18 @@ int PrintProfile(const std::u16string& fileName, std::ostream& out, std::ostream
 }  // namespace
 
 int RunProfile(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-  const std::optional<TProfileArgs> parsed = ParseArgs(args);
+  const std::optional<TFileArgs> parsed = ParseFileArgs(args, Options);
   if (!parsed) {
     err << "usage: qvtool profile PROFILE [--joystick CONTROLLER_FILE] [--joy-settings QVJOY]\n";
     return 2;
   }
   input::TJoystick joystick;
   try {
-    sim::TVirtualJoystick controllers(sim::LoadVirtualControllers(parsed->joystick));
+    sim::TVirtualJoystick controllers(
+        sim::LoadVirtualControllers(parsed->Option("--joystick").value_or(u"")));
     joystick.Initialise(controllers);
-    int code = LoadSettings(parsed->joySettings, err);
-    if (code == 0) code = PrintProfile(parsed->profile, out, err);
+    int code = LoadJoySettingsFile(parsed->Option("--joy-settings"), err);
+    if (code == 0) code = PrintProfile(parsed->File, out, err);
     joystick.Shutdown();
     return code;
   } catch (const Error& e) {

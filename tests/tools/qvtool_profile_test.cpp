@@ -86,11 +86,12 @@ TEST(QvtoolProfile, FileErrorsExitOneMissingFilesAndBadUsageTwo) {
     std::string err;
   };
   const Case cases[] = {
-      {badProfile, 1, "Multilevel application error in line 3:\nVariable Index doesn't exist.\n"},
+      {badProfile, 1,
+       badProfile + ": Multilevel application error in line 3:\nVariable Index doesn't exist.\n"},
       {ExampleProfile() + " --joy-settings " + badSettings, 1,
-       "Multilevel application error in line 3:\nVariable Neutral doesn't exist.\n"},
+       badSettings + ": Multilevel application error in line 3:\nVariable Neutral doesn't exist.\n"},
       {ExampleProfile() + " --joy-settings " + unclosed, 1,
-       "Multilevel loader error in line 3:\nInvalid format\n"},
+       unclosed + ": Multilevel loader error in line 3:\nInvalid format\n"},
       {missing, 2, "qvtool: Cannot open file \"" + missing + "\"\n"},
       {ExampleProfile() + " --joy-settings " + missing, 2, "qvtool: Cannot open file \"" + missing + "\"\n"},
   };

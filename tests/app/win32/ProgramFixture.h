@@ -10,11 +10,17 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "tests/TempFolder.h"
 #include "tests/win32/Win32Process.h"
+
+namespace qv::sim {
+// A failed comparison shows each key as the stand-in logs it.
+inline void PrintTo(const TKeyLogEntry& key, std::ostream* out) { *out << FormatKeyLogLine(key); }
+}  // namespace qv::sim
 
 namespace qv::test {
 
@@ -69,6 +75,15 @@ class ProgramTest : public ::testing::Test {
     started.push_back(std::make_unique<ChildProcess>(StandInCommand(home / "keys.log")));
     return *started.back();
   }
+  // The stand-in in the foreground, as the simulator would be.
+  HWND StartSimulator() {
+    StartStandIn();
+    HWND window = WaitForWindow([] { return FindWindowW(nullptr, StandInTitle); });
+    EXPECT_TRUE(window != nullptr && WaitUntil([&] { return GetForegroundWindow() == window; }));
+    return window;
+  }
+  // What the stand-in received so far.
+  std::vector<sim::TKeyLogEntry> Keys() { return ReadKeyLog(home / "keys.log"); }
 
   static HWND MainWindow(const ChildProcess& process) { return FindProcessWindow(process.Id(), L"TfmMain"); }
   static HWND WaitForMainWindow(const ChildProcess& process, bool visible = true) {

@@ -97,14 +97,6 @@ bool KeyDown(uint16_t vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; }
 
 class ProgramRunTest : public ProgramTest {
  protected:
-  // The stand-in in the foreground, as the simulator would be.
-  HWND StartSimulator() {
-    StartStandIn();
-    HWND window = WaitForWindow([] { return FindWindowW(nullptr, StandInTitle); });
-    EXPECT_TRUE(window != nullptr && WaitUntil([&] { return GetForegroundWindow() == window; }));
-    return window;
-  }
-  std::vector<TKeyLogEntry> Keys() { return ReadKeyLog(home / "keys.log"); }
   // Waits until the log from `first` on holds as many keys as `expected` and
   // compares them; how many keys the log held from `first` by then.
   size_t ExpectKeysFrom(const TKeyLogEntry& first, const std::vector<TKeyLogEntry>& expected) {
