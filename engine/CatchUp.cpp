@@ -50,7 +50,8 @@ void AddSettings(THash& hash, const TAxisSettings& s) {
 
 void AddProfileAxis(THash& hash, const TProfileAxis& a) {
   hash.Add(a.PosLimit).Add(a.Up).Add(a.Down).Add(a.ResyncFirst).Add(a.ResyncLast).Add(a.InitialPos);
-  for (const TAxisPosition& p : a.Positions) hash.Add(p.UserIndex).Add(p.Events);
+  hash.Add(a.StepHold).Add(a.StepGap);
+  for (const TAxisPosition& p : a.Positions) hash.Add(p.UserIndex).Add(p.GateHold).Add(p.Events);
 }
 
 }  // namespace

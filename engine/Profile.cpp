@@ -38,6 +38,8 @@ void ResetProfile() {
     axis.Down.Clear();
     axis.ResyncFirst = 0;
     axis.ResyncLast = 0;
+    axis.StepHold = 0;
+    axis.StepGap = 0;
     axis.InitialPos = 0;
     axis.Positions = NumberedPositions();
   }
@@ -64,7 +66,7 @@ void ResetRunTimeState() {
 bool HasEvents(const TProfileAxis& axis, int32_t position) {
   if (position < 1 || position > MaxPositions) return false;
   const TAxisPosition& pos = axis.Positions[static_cast<size_t>(position - 1)];
-  return pos.UserIndex != position || !pos.Events.Empty();
+  return pos.UserIndex != position || pos.GateHold > 0 || !pos.Events.Empty();
 }
 
 bool CompatibilityInUse() { return TapPause > 0 || ShiftPause > 0; }

@@ -57,6 +57,10 @@ struct TJoySettings {
 
 struct TAxisPosition {
   int32_t UserIndex = 0;
+  // ms every step tap crossing the simulator's boundary between notches
+  // UserIndex and UserIndex + 1 is held longer: the detent there needs a
+  // longer press. As read from the profile; bounded where it is used.
+  int32_t GateHold = 0;
   TKeyEvents Events;
 };
 
@@ -76,6 +80,11 @@ struct TProfileAxis {
   TKeyAction Down;
   int32_t ResyncFirst = 0;
   int32_t ResyncLast = 0;
+  // This lever's own step taps: ms each Up or Down is held, and the pause
+  // after it (0 with a hold: as long as the hold). Both 0: the profile's
+  // compatibility pauses. As read from the profile; bounded where used.
+  int32_t StepHold = 0;
+  int32_t StepGap = 0;
   int32_t InitialPos = 0;
   std::array<TAxisPosition, MaxPositions> Positions = NumberedPositions();  // position p is Positions[p - 1]
   int32_t LastPos = -1;

@@ -20,6 +20,7 @@ void ReadAxisPositions(const TMultilevel& positions, TProfileAxis& axis) {
     if (number < 1 || number > MaxPositions) continue;
     TAxisPosition& position = axis.Position(number);
     position.UserIndex = entry->ReadInteger("UserIndex", number);
+    position.GateHold = entry->ReadInteger("GateHold", 0);
     LoadKeyEvents(*entry, position.Events);
   }
 }
@@ -33,6 +34,8 @@ void ReadAxes(const TMultilevel& axes) {
     axis.InitialPos = entry->ReadInteger("InitialPos", 0);
     axis.ResyncFirst = entry->ReadInteger("ResyncFirst", 0);
     axis.ResyncLast = entry->ReadInteger("ResyncLast", 0);
+    axis.StepHold = entry->ReadInteger("StepHold", 0);
+    axis.StepGap = entry->ReadInteger("StepGap", 0);
     LoadKeyAction(*entry, axis.Up, "UP", true);
     LoadKeyAction(*entry, axis.Down, "DOWN", true);
     if (const TMultilevel* positions = entry->FindSection("POSITIONS")) ReadAxisPositions(*positions, axis);

@@ -25,6 +25,8 @@ void WriteAxis(TMultilevel& entry, const TProfileAxis& axis) {
     entry.AddIntVariable("InitialPos", axis.InitialPos);
   if (axis.ResyncFirst > 0) entry.AddIntVariable("ResyncFirst", axis.ResyncFirst);
   if (axis.ResyncLast > 0) entry.AddIntVariable("ResyncLast", axis.ResyncLast);
+  if (axis.StepHold > 0) entry.AddIntVariable("StepHold", axis.StepHold);
+  if (axis.StepGap > 0) entry.AddIntVariable("StepGap", axis.StepGap);
   SaveKeyAction(entry, axis.Up, "UP", true);
   SaveKeyAction(entry, axis.Down, "DOWN", true);
   LazySection positions(entry, "POSITIONS");
@@ -34,6 +36,7 @@ void WriteAxis(TMultilevel& entry, const TProfileAxis& axis) {
     position->AddIntVariable("Index", number);
     const TAxisPosition& p = axis.Positions[static_cast<size_t>(number - 1)];
     if (p.UserIndex != number) position->AddIntVariable("UserIndex", p.UserIndex);
+    if (p.GateHold > 0) position->AddIntVariable("GateHold", p.GateHold);
     SaveKeyEvents(*position, p.Events);
   }
 }

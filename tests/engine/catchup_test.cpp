@@ -120,6 +120,7 @@ TEST_F(CatchUpTest, LeversMovedWhileNotFollowedAreSteppedWhenFollowedAgain) {
        "+C"},
       {"stopped, a notch's hold changed", none, 1, TAway::Stopped,
        [&] { axis.Position(3).Events.Hold = Key(0x5A); }, 3, "+Z"},
+      {"stopped, a gate set", none, 1, TAway::Stopped, [&] { axis.Position(2).GateHold = 200; }, 3, "+C"},
       {"stopped, positions limited", none, 1, TAway::Stopped, [&] { axis.PosLimit = 3; }, 3, "+C"},
       {"stopped while paused, changed meanwhile", none, 1, TAway::StoppedWhilePaused,
        [&] { axis.ResyncLast = 1; }, 4, "+D"},

@@ -66,6 +66,14 @@ TEST_F(ProfileFileTest, EntriesAreReadAsTheProgramReadsThemAndWrittenBackAsItWri
        "Vkey=66|}|}|{ C|Index=3|UserIndex=5|}|}|}|{ AXIS|Index=1|InitialPos=4|}|}",
        {"{ AXIS|Index=0|{ POSITIONS|{ POSITION|Index=3|UserIndex=5|}|}|}", "{ AXIS|Index=1|InitialPos=4|}"},
        {"Vkey", "InitialPos=5"}},
+      // A lever's own tap timing after its resync taps, a gate after the notch's UserIndex (a gate
+      // alone is written): only above 0, kept as read however large; what is no number reads as 0.
+      {"{ AXES|{ AXIS|Index=0|StepGap=40|StepHold=99999|ResyncLast=1|{ POSITIONS|{ A|Index=2|GateHold=300|}|"
+       "{ B|Index=3|GateHold=-5|UserIndex=4|}|{ C|Index=4|GateHold=x|}|}|}|{ AXIS|Index=1|StepGap=-3|}|}",
+       {"{ AXIS|Index=0|ResyncLast=1|StepHold=99999|StepGap=40|{ POSITIONS|{ POSITION|Index=2|GateHold=300|}|"
+        "{ POSITION|Index=3|UserIndex=4|}|}|}",
+        "{ AXIS|Index=1|}"},
+       {"GateHold=-5", "POSITION|Index=4", "StepGap=-3"}},
       // An axis that is not read as a lever or analog axis is not written at all.
       {"{ AXES|{ AXIS|Index=2|PosLimit=3|}|}", {}, {"Index=2", "PosLimit"}},
       // A command wins over the key read beside it; a key row's name is no command.

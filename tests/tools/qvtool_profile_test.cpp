@@ -30,6 +30,10 @@ TEST(QvtoolProfile, PrintsTheProfileAsTheProgramWouldSaveItWithThatJoystick) {
   const std::string small =
       WriteFile(folder, "small.ml", "{ MULTILEVEL\n{ CONTROLLER\nName=Small\nAxis0=Lever\n}\n}\n");
   const std::string settings = " --joy-settings " + Example("virtual-train-controller.qvjoy");
+  const std::string timed =
+      WriteFile(folder, "timed.qvprof",
+                "{ MULTILEVEL\n{ AXES\n{ AXIS\nIndex=0\nStepGap=60\nStepHold=80\n{ POSITIONS\n"
+                "{ POSITION\nIndex=3\nGateHold=400\n}\n}\n}\n}\n}\n");
   // Every axis the settings read is saved, the brake lever with its key.
   const std::string example = Lines({"{ MULTILEVEL",
                                      "  { AXES",
@@ -59,6 +63,28 @@ TEST(QvtoolProfile, PrintsTheProfileAsTheProgramWouldSaveItWithThatJoystick) {
   const Case cases[] = {
       {ExampleProfile() + settings, example},
       {"--joystick " + Example("virtual-train-controller.ml") + " " + ExampleProfile() + settings, example},
+      // A lever's own tap timing and a notch's gate.
+      {timed + settings, Lines({"{ MULTILEVEL",
+                                "  { AXES",
+                                "    { AXIS",
+                                "      Index=0",
+                                "      StepHold=80",
+                                "      StepGap=60",
+                                "      { POSITIONS",
+                                "\t{ POSITION",
+                                "\t  Index=3",
+                                "\t  GateHold=400",
+                                "\t}",
+                                "      }",
+                                "    }",
+                                "    { AXIS",
+                                "      Index=1",
+                                "    }",
+                                "    { AXIS",
+                                "      Index=2",
+                                "    }",
+                                "  }",
+                                "}"})},
       // Without joystick settings no axis is read, so none is saved.
       {ExampleProfile(), Lines({"{ MULTILEVEL", "}"})},
       // A controller with axis 0 only skips the entry of axis 1.
