@@ -13,6 +13,7 @@
 #include "ui/dialogs/win32/f_About.h"
 #include "ui/dialogs/win32/f_AskKey.h"
 #include "ui/dialogs/win32/f_AxisSettings.h"
+#include "ui/dialogs/win32/f_ButtonSettings.h"
 #include "ui/dialogs/win32/f_Compatibility.h"
 #include "ui/dialogs/win32/f_HatPosSettings.h"
 #include "ui/dialogs/win32/f_JoySettings.h"
