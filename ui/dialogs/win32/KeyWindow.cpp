@@ -30,4 +30,11 @@ void TKeyWindow::OnInit() {
                          part != TButtonFrame::Hold);
 }
 
+TfmHatPosSettings::TfmHatPosSettings(TfmAskKey& askKey, TfmSysCmd& sysCmd)
+    : TKeyWindow(IDD_HAT_POS_SETTINGS, "fmHatPosSettings", HatPosSettingsTexts(), askKey, sysCmd) {}
+
+void TfmHatPosSettings::Execute(HWND owner, TKeyEvents& events) {
+  Open(owner, [&] { logic_.Load(events); });
+}
+
 }  // namespace qv::ui::dialogs::win32

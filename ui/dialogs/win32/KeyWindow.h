@@ -4,7 +4,8 @@
 // in this order, each in the place the window's template keeps for it, over
 // a working copy of the block. A held key has no repeat count: Hold's is
 // hidden, and its stored value stays. Polling is stopped while a key window
-// is open, and only OK writes into the profile.
+// is open, and only OK writes into the profile. fmHatPosSettings, a hat
+// direction's keys, is the key window and nothing more.
 #include <windows.h>
 
 #include <array>
@@ -12,6 +13,7 @@
 #include <span>
 #include <string_view>
 
+#include "engine/Profile.h"
 #include "ui/dialogs/KeySettings.h"
 #include "ui/dialogs/win32/ModalDialog.h"
 #include "ui/dialogs/win32/f_PressKey.h"
@@ -30,6 +32,12 @@ class TKeyWindow : public TModalDialog {
 
  private:
   std::array<TfrPressKey, 3> frames_;
+};
+
+class TfmHatPosSettings final : public TKeyWindow {
+ public:
+  TfmHatPosSettings(TfmAskKey& askKey, TfmSysCmd& sysCmd);
+  void Execute(HWND owner, TKeyEvents& events);
 };
 
 }  // namespace qv::ui::dialogs::win32
