@@ -70,6 +70,17 @@ TEST_P(WindowTexts, EveryControlShowsItsTranslationLongAfterThePruning) {
   EXPECT_TRUE(IsWindowEnabled(main->Handle()));
 }
 
+// The colour near the bottom left corner of a window's client area, where
+// no control lies: its background.
+COLORREF CornerColour(HWND window) {
+  RECT box{};
+  GetClientRect(window, &box);
+  HDC dc = GetDC(window);
+  const COLORREF colour = GetPixel(dc, 2, box.bottom - 3);
+  ReleaseDC(window, dc);
+  return colour;
+}
+
 // The axis types' pages are child dialogs in the tab control's display area,
 // one shown at a time, each translated in the window's section and pictured
 // on its own background.
@@ -121,6 +132,8 @@ TEST_P(WindowTexts, TheJoystickWindowsPagesAreTranslatedChildWindowsOnTheTabs) {
       RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
     });
     steps.push_back([&, p](HWND w) {
+      EXPECT_NE(CornerColour(GetDlgItem(w, pages[p].id)), CornerColour(w))
+          << pages[p].name << " on the tab's own background, not the window's";
       SaveWindowPicture(w, std::string("fmJoySettings-") + pages[p].name + (russian ? "-ru.png" : "-en.png"));
     });
   }
