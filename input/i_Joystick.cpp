@@ -131,6 +131,11 @@ bool TJoystick::Poll() {
   return valid;
 }
 
+int32_t TJoystick::AxisValue(int axis) const {
+  if (axis < 0 || axis >= JoyAxisCount || JoyAxes[static_cast<size_t>(axis)].Value == nullptr) return 0;
+  return RtLoad(*JoyAxes[static_cast<size_t>(axis)].Value);
+}
+
 void TJoystick::ReacquireWhenDue() {
   const uint32_t now = Seams().Time->Now();
   if (reacquireTried_ && now - lastReacquire_ < LostDeviceMs) return;

@@ -49,6 +49,9 @@ class TJoystick {
   bool Signals() const { return signals_; }
   int32_t NextChangeIn() const { return api_ != nullptr ? api_->NextChangeIn() : -1; }
   int SlotCount() const { return slotCount_; }
+  // The value last read of the axis at this position of JoyAxes, as the poll
+  // thread may be writing it; 0 for a position past the list.
+  int32_t AxisValue(int axis) const;
 
  private:
   void SetUp(JoystickApi& api);

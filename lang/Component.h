@@ -5,6 +5,7 @@
 // of the walk is exercised without a window.
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/Utf.h"
@@ -54,6 +55,14 @@ struct TComponent {
     // A stored layout carries each control's own name as its caption.
     child.caption = FromUtf8(child.name);
     return child;
+  }
+  // The child of that name (names are unique among one parent's children,
+  // not across the tree); null when there is none.
+  const TComponent* Find(std::string_view childName) const {
+    for (const auto& child : owned) {
+      if (child->name == childName) return child.get();
+    }
+    return nullptr;
   }
 };
 

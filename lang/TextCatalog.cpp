@@ -112,7 +112,7 @@ constexpr auto kCatalog = std::to_array<CatalogEntry>({
     Caption(kAxis, "grpAutoResync"),
     Caption(kAxis, "lbResyncFirst"),
     Caption(kAxis, "lbResyncLast"),
-    Hint(kAxis, "btLinked"),
+    Caption(kAxis, "btLinked"),
     Caption(kAxis, "chkReenumerate"),
     Caption(kAxis, "btOk"),
     Caption(kAxis, "btCancel"),

@@ -186,6 +186,7 @@ TEST_F(JoystickTest, FailedReadKeepsEveryValueAndLostDeviceIsAcquiredAgainAtMost
   EXPECT_FALSE(joystick.Poll());
   EXPECT_FALSE(joystick.StateValid());
   EXPECT_EQ(*JoyAxes[0].Value, 1234);
+  EXPECT_EQ(joystick.AxisValue(0), 1234);
   EXPECT_EQ(api->AcquireCount(), afterStart);  // not a lost device: nothing to acquire
 
   api->SetReading(TReadResult::Lost);
@@ -203,6 +204,8 @@ TEST_F(JoystickTest, FailedReadKeepsEveryValueAndLostDeviceIsAcquiredAgainAtMost
   api->SetReading(TReadResult::Ok);
   EXPECT_TRUE(joystick.Poll());
   EXPECT_EQ(*JoyAxes[0].Value, 999);
+  EXPECT_EQ(joystick.AxisValue(0), 999);
+  for (int pastTheList : {-1, 1, MaxAxes}) EXPECT_EQ(joystick.AxisValue(pastTheList), 0) << pastTheList;
   // A new loss tries at once, not 500 ms after the last try.
   api->SetReading(TReadResult::Lost);
   joystick.Poll();
@@ -215,6 +218,7 @@ TEST_F(JoystickTest, ShutdownEmptiesTheListsAndPollReportsNothing) {
   EXPECT_EQ(JoyAxisCount + JoyButtonCount + JoyHatCount, 0);
   EXPECT_TRUE(joystick.DeviceNames().empty());
   EXPECT_FALSE(joystick.Poll());
+  EXPECT_EQ(joystick.AxisValue(0), 0) << "no slot is read once the device is gone";
 }
 
 }  // namespace

@@ -128,18 +128,6 @@ std::span<const TControlText> JoySettingsTexts() {
   static constexpr auto texts = std::to_array<TControlText>({
       {"grpAxes", lang::Kind::GroupBox, IDC_GRP_AXES},
       {"lbName", lang::Kind::Label, IDC_LB_NAME},
-      {"btTakeSwitch", lang::Kind::Button, IDC_BT_TAKE_SWITCH},
-      {"btDelete", lang::Kind::Button, IDC_BT_DELETE},
-      {"btDeleteAll", lang::Kind::Button, IDC_BT_DELETE_ALL},
-      {"chkZeroFromEnd", lang::Kind::CheckBox, IDC_CHK_ZERO_FROM_END},
-      {"lbHangPos", lang::Kind::Label, IDC_LB_HANG_POS},
-      {"comboHangPos", lang::Kind::ComboBox, IDC_COMBO_HANG_POS, 3},
-      {"lbNeutral", lang::Kind::Label, IDC_LB_NEUTRAL},
-      {"btMin", lang::Kind::Button, IDC_BT_MIN},
-      {"btCen", lang::Kind::Button, IDC_BT_CEN},
-      {"btMax", lang::Kind::Button, IDC_BT_MAX},
-      {"btTakeCont", lang::Kind::Button, IDC_BT_TAKE_CONT},
-      {"lbThreshold", lang::Kind::Label, IDC_LB_THRESHOLD},
       {"lbNoise", lang::Kind::Label, IDC_LB_NOISE},
       {"btOk", lang::Kind::Button, IDC_BT_OK},
       {"btCancel", lang::Kind::Button, IDC_BT_CANCEL},
@@ -147,8 +135,36 @@ std::span<const TControlText> JoySettingsTexts() {
   return texts;
 }
 
+std::span<const TControlText> AxisPageTexts(int32_t page) {
+  static constexpr auto multipos = std::to_array<TControlText>({
+      {"btTakeSwitch", lang::Kind::Button, IDC_BT_TAKE_SWITCH},
+      {"btDelete", lang::Kind::Button, IDC_BT_DELETE},
+      {"btDeleteAll", lang::Kind::Button, IDC_BT_DELETE_ALL},
+      {"chkZeroFromEnd", lang::Kind::CheckBox, IDC_CHK_ZERO_FROM_END},
+      {"lbHangPos", lang::Kind::Label, IDC_LB_HANG_POS},
+      {"comboHangPos", lang::Kind::ComboBox, IDC_COMBO_HANG_POS, 3},
+  });
+  static constexpr auto analog = std::to_array<TControlText>({
+      {"lbNeutral", lang::Kind::Label, IDC_LB_NEUTRAL},
+      {"btMin", lang::Kind::Button, IDC_BT_MIN},
+      {"btCen", lang::Kind::Button, IDC_BT_CEN},
+      {"btMax", lang::Kind::Button, IDC_BT_MAX},
+      {"btTakeCont", lang::Kind::Button, IDC_BT_TAKE_CONT},
+      {"lbThreshold", lang::Kind::Label, IDC_LB_THRESHOLD},
+  });
+  switch (page) {
+    case atMultipos:
+      return multipos;
+    case atAnalog:
+      return analog;
+    default:
+      return {};
+  }
+}
+
 void DescribeAxisPages(lang::TComponent& form) {
-  for (std::string_view page : AxisPageNames) form.Add(std::string(page), lang::Kind::TabSheet);
+  for (size_t page = 0; page < AxisPageNames.size(); ++page)
+    DescribePart(form, AxisPageNames[page], lang::Kind::TabSheet, AxisPageTexts(int32_t(page)));
 }
 
 }  // namespace qv::ui::dialogs

@@ -75,9 +75,11 @@ class TJoySettingsEditor {
 };
 
 std::span<const TControlText> JoySettingsTexts();
-// The pages of pagesAxisType in Type order: the tab control's items, not
-// controls, so they are components of their own after the listed ones.
+// The pages of pagesAxisType in Type order: child windows with controls of
+// their own, described under the window's tree so that the walk translates
+// them in its section. The tab control shows the pages' captions.
 constexpr std::array<std::string_view, 3> AxisPageNames = {"tabUnused", "tabMultipos", "tabContinuous"};
+std::span<const TControlText> AxisPageTexts(int32_t page);
 void DescribeAxisPages(lang::TComponent& form);
 
 }  // namespace qv::ui::dialogs

@@ -4,6 +4,7 @@
 
 #include "engine/PollThread.h"
 #include "engine/Seams.h"
+#include "ui/dialogs/resource.h"
 
 namespace qv::ui::dialogs {
 namespace {
@@ -48,5 +49,12 @@ void ApplyCapture(TKeyAction& action, const TCapturedKey& key, TToggles toggles)
 bool OwnWindowActive() { return PauseRequest.load(); }
 
 int32_t LayoutScanCode(int32_t vkey) { return Seams().Layout->ScanCodeOf(uint32_t(vkey)); }
+
+std::span<const TControlText> AskKeyTexts() {
+  static constexpr auto texts = std::to_array<TControlText>({
+      {"lbContent", lang::Kind::Label, IDC_LB_CONTENT},
+  });
+  return texts;
+}
 
 }  // namespace qv::ui::dialogs

@@ -3,8 +3,10 @@
 // how the nine modifier toggles turn that into an action.
 #include <cstdint>
 #include <optional>
+#include <span>
 
 #include "engine/KeyAction.h"
+#include "ui/dialogs/DialogTexts.h"
 
 namespace qv::ui::dialogs {
 
@@ -47,5 +49,7 @@ std::optional<TCapturedKey> IdleKey(KeyIsDown isDown) {
   }
   return std::nullopt;
 }
+
+std::span<const TControlText> AskKeyTexts();
 
 }  // namespace qv::ui::dialogs

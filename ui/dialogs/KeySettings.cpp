@@ -2,23 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <stdexcept>
 
 #include "ui/dialogs/resource.h"
 
 namespace qv::ui::dialogs {
-namespace {
-
-constexpr std::array<std::string_view, 3> frameNames = {"frPress", "frHold", "frRelease"};
-
-const lang::TComponent& Child(const lang::TComponent& parent, std::string_view name) {
-  for (const auto& child : parent.owned) {
-    if (child->name == name) return *child;
-  }
-  throw std::logic_error("no component " + std::string(name));
-}
-
-}  // namespace
 
 void TKeySettings::Load(TKeyEvents& events) {
   events_ = &events;
@@ -45,21 +32,6 @@ void TKeySettings::Store() {
   if (position_ != nullptr) position_->UserIndex = std::clamp(UserIndex, MinUserIndex, MaxUserIndex);
   Keys.Store(*events_);
   MarkModified();
-}
-
-std::span<const TControlText> AskKeyTexts() {
-  static constexpr auto texts = std::to_array<TControlText>({
-      {"lbContent", lang::Kind::Label, IDC_LB_CONTENT},
-  });
-  return texts;
-}
-
-std::span<const TControlText> SysCmdTexts() {
-  static constexpr auto texts = std::to_array<TControlText>({
-      {"btOk", lang::Kind::Button, IDC_BT_OK},
-      {"btCancel", lang::Kind::Button, IDC_BT_CANCEL},
-  });
-  return texts;
 }
 
 // fmButtonSettings is fmHatPosSettings with the park state below.
@@ -101,25 +73,8 @@ std::span<const TControlText> PosSettingsTexts() {
   return texts;
 }
 
-void DescribeFrames(lang::TComponent& parent, std::span<const std::string_view> frames) {
-  for (std::string_view name : frames) {
-    lang::TComponent& frame = parent.Add(std::string(name), lang::Kind::Other);
-    for (const char* button : {"btTech", "btDelete"})
-      frame.Add(button, lang::Kind::SpeedButton).showHint = true;
-  }
-}
-
 void DescribeKeyFrames(lang::TComponent& form) {
-  DescribeFrames(form.Add("frKeys", lang::Kind::Other), frameNames);
-}
-
-TFrameHints FrameHints(const lang::TComponent& parent, std::string_view frame) {
-  const lang::TComponent& f = Child(parent, frame);
-  return {Child(f, "btTech").hint, Child(f, "btDelete").hint};
-}
-
-TFrameHints KeyFrameHints(const lang::TComponent& form, TButtonFrame::TPart part) {
-  return FrameHints(Child(form, "frKeys"), frameNames[size_t(part)]);
+  DescribeFrames(DescribePart(form, "frKeys", lang::Kind::Other, {}), KeyFrameNames);
 }
 
 }  // namespace qv::ui::dialogs

@@ -4,6 +4,7 @@
 // one axis position's block with its notch number. OK writes the park state
 // or the number, then the frames' copies, then marks the profile modified;
 // Cancel writes nothing.
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -36,23 +37,13 @@ class TKeySettings {
   TAxisPosition* position_ = nullptr;
 };
 
-std::span<const TControlText> AskKeyTexts();
-std::span<const TControlText> SysCmdTexts();
 std::span<const TControlText> HatPosSettingsTexts();
 std::span<const TControlText> ButtonSettingsTexts();
 std::span<const TControlText> PosSettingsTexts();
 
-// Key frames named frames under parent, each with its picture buttons: the
-// walk translates their hints in the window's own section. A key window has
-// frKeys with frPress, frHold and frRelease under its other controls.
-void DescribeFrames(lang::TComponent& parent, std::span<const std::string_view> frames);
+// A key window has frKeys with frPress, frHold and frRelease, in part order,
+// under its other controls.
+constexpr std::array<std::string_view, 3> KeyFrameNames = {"frPress", "frHold", "frRelease"};
 void DescribeKeyFrames(lang::TComponent& form);
-// The hints of one key frame's picture buttons after the walk.
-struct TFrameHints {
-  std::u16string Tech;
-  std::u16string Delete;
-};
-TFrameHints FrameHints(const lang::TComponent& parent, std::string_view frame);
-TFrameHints KeyFrameHints(const lang::TComponent& form, TButtonFrame::TPart part);
 
 }  // namespace qv::ui::dialogs

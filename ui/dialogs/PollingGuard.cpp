@@ -1,25 +1,24 @@
 #include "ui/dialogs/PollingGuard.h"
 
-#include <exception>
-
 #include "engine/PollThread.h"
 
 namespace qv::ui::dialogs {
 
-TPollingGuard::TPollingGuard() : ran_(Running.load()) {
-  if (ran_) StopPolling();
+TPollingGuard::TPollingGuard(TReport report) : report_(report), stopped_(Running.load()) {
+  if (stopped_) StopPolling();
 }
 
-TPollingGuard::~TPollingGuard() noexcept(false) {
-  if (!ran_) return;
-  if (std::uncaught_exceptions() == 0) {
-    StartPolling();
-    return;
-  }
+void TPollingGuard::Restart() {
+  if (!stopped_) return;
+  stopped_ = false;
+  StartPolling();
+}
+
+TPollingGuard::~TPollingGuard() {
   try {
-    StartPolling();
+    Restart();
   } catch (...) {
-    // The error already unwinding is the one the user hears about.
+    report_(std::current_exception());
   }
 }
 

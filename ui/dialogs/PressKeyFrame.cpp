@@ -1,6 +1,7 @@
 #include "ui/dialogs/PressKeyFrame.h"
 
 #include "engine/KeyOutput.h"
+#include "ui/dialogs/resource.h"
 
 namespace qv::ui::dialogs {
 
@@ -19,6 +20,18 @@ void TButtonFrame::Store(TKeyEvents& events) const {
   events.Press = frames_[Press].Action;
   events.Hold = frames_[Hold].Action;
   events.Release = frames_[Release].Action;
+}
+
+std::span<const TControlText> PressKeyFrameTexts() {
+  static constexpr auto texts = std::to_array<TControlText>({
+      {"btTech", lang::Kind::SpeedButton, IDC_BT_TECH},
+      {"btDelete", lang::Kind::SpeedButton, IDC_BT_DELETE},
+  });
+  return texts;
+}
+
+void DescribeFrames(lang::TComponent& parent, std::span<const std::string_view> frames) {
+  for (std::string_view name : frames) DescribePart(parent, name, lang::Kind::Other, PressKeyFrameTexts());
 }
 
 }  // namespace qv::ui::dialogs

@@ -5,9 +5,13 @@
 // only on OK, so a cancelled window leaves the profile as it was.
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "engine/KeyAction.h"
+#include "lang/Component.h"
+#include "ui/dialogs/DialogTexts.h"
 
 namespace qv::ui::dialogs {
 
@@ -44,5 +48,11 @@ class TButtonFrame {
  private:
   std::array<TPressKeyFrame, 3> frames_;
 };
+
+// A key frame's own controls with texts: its picture buttons, whose tooltips
+// the walk translates in the window's section.
+std::span<const TControlText> PressKeyFrameTexts();
+// Key frames named frames under parent, each with its picture buttons.
+void DescribeFrames(lang::TComponent& parent, std::span<const std::string_view> frames);
 
 }  // namespace qv::ui::dialogs

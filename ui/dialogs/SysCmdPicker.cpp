@@ -7,6 +7,7 @@
 #include "lang/Lang.h"
 #include "lang/SafeFormat.h"
 #include "ui/Captions.h"
+#include "ui/dialogs/resource.h"
 
 namespace qv::ui::dialogs {
 namespace {
@@ -41,6 +42,14 @@ void PickSysCmd(TKeyAction& action, int32_t row) {
   } else {
     action.Vkey = info.Vkey;
   }
+}
+
+std::span<const TControlText> SysCmdTexts() {
+  static constexpr auto texts = std::to_array<TControlText>({
+      {"btOk", lang::Kind::Button, IDC_BT_OK},
+      {"btCancel", lang::Kind::Button, IDC_BT_CANCEL},
+  });
+  return texts;
 }
 
 }  // namespace qv::ui::dialogs

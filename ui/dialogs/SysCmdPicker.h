@@ -3,10 +3,12 @@
 // a row, and what picking one makes of an action. Rows are numbered as in
 // the command table: the list's first line is row 1.
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "engine/KeyAction.h"
+#include "ui/dialogs/DialogTexts.h"
 
 namespace qv::ui::dialogs {
 
@@ -23,5 +25,7 @@ std::u16string DescribeSysCmd(int32_t row);
 // Repeat stays (at least 1), every other field is cleared; then the command,
 // or the named key by its virtual key alone.
 void PickSysCmd(TKeyAction& action, int32_t row);
+
+std::span<const TControlText> SysCmdTexts();
 
 }  // namespace qv::ui::dialogs

@@ -104,8 +104,7 @@
 #define IDC_BT_LINKED 1219
 #define IDC_CHK_REENUMERATE 1220
 
-// The joystick window's pages are controls of the window itself, shown by
-// the page chosen: the translated texts reach every control in one pass.
+// The joystick window and its pages, child dialogs of their own.
 #define IDD_JOY_SETTINGS 1000
 #define IDC_GRP_AXES 1001
 #define IDC_COMBO_AXES 1002
@@ -134,3 +133,6 @@
 #define IDC_LB_NOISE 1025
 #define IDC_SPIN_NOISE 1026
 #define IDC_UD_NOISE 1027
+#define IDD_PAGE_UNUSED 1030
+#define IDD_PAGE_MULTIPOS 1031
+#define IDD_PAGE_ANALOG 1032

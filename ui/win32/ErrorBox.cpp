@@ -14,4 +14,6 @@ void ShowCurrentError(HWND owner) noexcept {
   }
 }
 
+void ReportError(const std::exception_ptr& error) noexcept { lang::win32::ShowError(error); }
+
 }  // namespace qv::ui

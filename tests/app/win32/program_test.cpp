@@ -309,21 +309,22 @@ TEST_P(LeverSetUp, ALeverSetUpFromNothingThroughTheWindowsStepsTheSimulator) {
   HWND joy = WaitForDialog(program, language.joy);
   ASSERT_NE(joy, nullptr);
   // The second tab, "Multipos": clicked from the left until its page shows,
-  // the tabs being as wide as their translated texts.
+  // the tabs being as wide as their translated texts. The page is a child
+  // window with its template's id.
   HWND tabs = GetDlgItem(joy, IDC_PAGES_AXIS_TYPE);
-  HWND take = GetDlgItem(joy, IDC_BT_TAKE_SWITCH);
+  HWND page = GetDlgItem(joy, IDD_PAGE_MULTIPOS);
+  HWND take = GetDlgItem(page, IDC_BT_TAKE_SWITCH);
   for (int x = 20; x < 300 && !IsWindowVisible(take); x += 20) {
     PostMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 10));
     PostMessageW(tabs, WM_LBUTTONUP, 0, MAKELPARAM(x, 10));
     WaitUntil([&] { return IsWindowVisible(take) != FALSE; }, 300);
   }
   ASSERT_TRUE(IsWindowVisible(take));
-  HWND list = GetDlgItem(joy, IDC_LIST_POSITIONS);
+  HWND list = GetDlgItem(page, IDC_LIST_POSITIONS);
   for (int taken = 0; taken < 4; ++taken) {
     const std::wstring value = std::to_wstring(notches[taken]);
     ASSERT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(joy, IDC_PAN_VALUE)) == value; })) << taken;
-    PostMessageW(joy, WM_COMMAND, MAKEWPARAM(IDC_BT_TAKE_SWITCH, BN_CLICKED),
-                 LPARAM(GetDlgItem(joy, IDC_BT_TAKE_SWITCH)));
+    PostMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_BT_TAKE_SWITCH, BN_CLICKED), LPARAM(take));
     ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == taken + 1; }));
   }
   SendDlgItemMessageW(joy, IDC_ED_NAME, WM_SETTEXT, 0, LPARAM(L"Throttle"));

@@ -1,21 +1,27 @@
 // The rules of the settings windows, on their logic: what a spin edit's text
-// reads as, which texts each window takes from the language file, and the
-// program settings' device and line lists, choices and what OK writes.
+// reads as, which texts each window and each of its parts takes from the
+// language file, and the program settings' device and line lists, choices
+// and what OK writes.
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 #include <vector>
 
+#include "base/Error.h"
 #include "engine/Sound.h"
 #include "input/i_Joystick.h"
 #include "lang/TextCatalog.h"
 #include "sim/FakeMixer.h"
 #include "ui/dialogs/About.h"
+#include "ui/dialogs/AxisSettings.h"
 #include "ui/dialogs/Compatibility.h"
+#include "ui/dialogs/JoySettingsEditor.h"
+#include "ui/dialogs/KeyCapture.h"
 #include "ui/dialogs/KeySettings.h"
 #include "ui/dialogs/ProgSettings.h"
 #include "ui/dialogs/SpinValue.h"
+#include "ui/dialogs/SysCmdPicker.h"
 
 namespace qv::ui::dialogs {
 namespace {
@@ -48,51 +54,105 @@ TEST(SpinValue, TextReadsAsANumberOfTheRange) {
 
 // What a window puts on its controls from the language file is exactly what
 // the catalog (and so every language file) has for its section: a name with
-// no text would show the component name, a text with no control is lost.
-TEST(DialogTexts, EachWindowTakesExactlyTheCaptionsOfItsSection) {
+// no text would show the component name, a text with no control is lost. The
+// whole tree counts, its parts' (key frames, tab pages) included, each name
+// in the use its kind gives it in the walk.
+struct TWalkTexts {
+  std::set<std::string> captions, hints, items;
+};
+void Collect(const lang::TComponent& component, TWalkTexts& texts) {
+  switch (component.kind) {
+    case lang::Kind::Other:
+      break;
+    case lang::Kind::SpeedButton:
+      texts.hints.insert(component.name);
+      break;
+    case lang::Kind::ComboBox:
+      for (size_t i = 0; i < component.items.size(); ++i)
+        texts.items.insert(component.name + "_" + std::to_string(i));
+      break;
+    default:
+      texts.captions.insert(component.name);
+      break;
+  }
+  for (const auto& child : component.owned) Collect(*child, texts);
+}
+
+TEST(DialogTexts, EachWindowTakesExactlyTheTextsOfItsSection) {
   struct Window {
     std::string_view section;
     std::span<const TControlText> texts;
-    bool keyFrames = false;
+    void (*describeParts)(lang::TComponent& form);
   };
   const Window windows[] = {
-      {"fmCompatibility", CompatibilityTexts()},
-      {"fmProgSettings", ProgSettingsTexts()},
-      {"fmAbout", AboutTexts()},
-      {"fmAskKey", AskKeyTexts()},
-      {"fmSysCmd", SysCmdTexts()},
-      {"fmHatPosSettings", HatPosSettingsTexts(), true},
-      {"fmButtonSettings", ButtonSettingsTexts(), true},
+      {"fmCompatibility", CompatibilityTexts(), nullptr},
+      {"fmProgSettings", ProgSettingsTexts(), nullptr},
+      {"fmAbout", AboutTexts(), nullptr},
+      {"fmAskKey", AskKeyTexts(), nullptr},
+      {"fmSysCmd", SysCmdTexts(), nullptr},
+      {"fmHatPosSettings", HatPosSettingsTexts(), DescribeKeyFrames},
+      {"fmButtonSettings", ButtonSettingsTexts(), DescribeKeyFrames},
+      {"fmPosSettings", PosSettingsTexts(), DescribeKeyFrames},
+      {"fmAxisSettings", AxisSettingsTexts(), DescribeAxisFrames},
+      {"fmJoySettings", JoySettingsTexts(), DescribeAxisPages},
   };
   for (const Window& w : windows) {
-    std::set<std::string_view> listed{w.section};
-    std::set<int> ids;
-    std::set<std::string> items;
-    for (const TControlText& t : w.texts) {
-      EXPECT_TRUE(ids.insert(t.Id).second) << w.section << "." << t.Name << " shares its id";
-      for (int i = 0; i < t.Items; ++i) items.insert(std::string(t.Name) + "_" + std::to_string(i));
-      if (t.Kind == lang::Kind::ComboBox) continue;
-      EXPECT_TRUE(listed.insert(t.Name).second) << w.section << "." << t.Name << " listed twice";
-    }
-    // The key frames' picture buttons take their tooltips in the window's section.
-    std::set<std::string> hints;
-    if (w.keyFrames) {
-      lang::TComponent form;
-      DescribeKeyFrames(form);
-      for (auto part : {TButtonFrame::Press, TButtonFrame::Hold, TButtonFrame::Release}) {
-        for (const auto& frame : form.owned[0]->owned[size_t(part)]->owned) hints.insert(frame->name);
-      }
-    }
-    std::set<std::string_view> catalog;
-    std::set<std::string> catalogHints, catalogItems;
+    SCOPED_TRACE(w.section);
+    lang::TComponent form;
+    DescribeDialog(form, w.section, w.texts);
+    if (w.describeParts != nullptr) w.describeParts(form);
+    TWalkTexts walked;
+    Collect(form, walked);
+    TWalkTexts catalog;
     for (const lang::CatalogEntry& e : lang::TextCatalog()) {
-      if (e.section == w.section && e.use == lang::TextUse::Caption) catalog.insert(e.key);
-      if (e.section == w.section && e.use == lang::TextUse::Hint) catalogHints.insert(std::string(e.key));
-      if (e.section == w.section && e.use == lang::TextUse::Item) catalogItems.insert(std::string(e.key));
+      if (e.section != w.section) continue;
+      if (e.use == lang::TextUse::Caption) catalog.captions.emplace(e.key);
+      if (e.use == lang::TextUse::Hint) catalog.hints.emplace(e.key);
+      if (e.use == lang::TextUse::Item) catalog.items.emplace(e.key);
     }
-    EXPECT_EQ(items, catalogItems) << w.section;
-    EXPECT_EQ(listed, catalog) << w.section;
-    EXPECT_EQ(hints, catalogHints) << w.section;
+    EXPECT_EQ(walked.captions, catalog.captions);
+    EXPECT_EQ(walked.hints, catalog.hints);
+    EXPECT_EQ(walked.items, catalog.items);
+  }
+}
+
+// Each list a window puts texts on by id names every control once, and a
+// part's controls are found under the part, never in its window.
+TEST(DialogTexts, ListsNameEachControlOnceAndPartsAreFoundByName) {
+  const std::span<const TControlText> lists[] = {CompatibilityTexts(),
+                                                 ProgSettingsTexts(),
+                                                 AboutTexts(),
+                                                 AskKeyTexts(),
+                                                 SysCmdTexts(),
+                                                 HatPosSettingsTexts(),
+                                                 ButtonSettingsTexts(),
+                                                 PosSettingsTexts(),
+                                                 AxisSettingsTexts(),
+                                                 JoySettingsTexts(),
+                                                 PressKeyFrameTexts(),
+                                                 AxisPageTexts(atUnused),
+                                                 AxisPageTexts(atMultipos),
+                                                 AxisPageTexts(atAnalog)};
+  for (const auto& list : lists) {
+    std::set<int> ids;
+    std::set<std::string_view> names;
+    for (const TControlText& t : list) {
+      EXPECT_TRUE(ids.insert(t.Id).second) << t.Name << " shares its id";
+      EXPECT_TRUE(names.insert(t.Name).second) << t.Name << " listed twice";
+    }
+  }
+  lang::TComponent form;
+  DescribeDialog(form, "fmJoySettings", JoySettingsTexts());
+  DescribeAxisPages(form);
+  const lang::TComponent& analog = FindComponent(form, AxisPageNames[atAnalog]);
+  EXPECT_EQ(analog.kind, lang::Kind::TabSheet);
+  EXPECT_EQ(FindComponent(analog, "btCen").kind, lang::Kind::Button);
+  EXPECT_THROW(FindComponent(form, "btCen"), Error) << "a page's control is not the window's";
+  try {
+    FindComponent(analog, "btTakeSwitch");
+    ADD_FAILURE() << "another page's control found";
+  } catch (const Error& e) {
+    EXPECT_EQ(e.message(), u"The window tabContinuous has no component btTakeSwitch.");
   }
 }
 

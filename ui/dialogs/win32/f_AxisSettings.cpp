@@ -3,6 +3,8 @@
 #include "engine/Profile.h"
 #include "ui/dialogs/PollingGuard.h"
 #include "ui/dialogs/resource.h"
+#include "ui/dialogs/win32/Controls.h"
+#include "ui/win32/ErrorBox.h"
 
 namespace qv::ui::dialogs::win32 {
 
@@ -22,16 +24,16 @@ TfmAxisSettings::TfmAxisSettings(TfmAskKey& askKey, TfmSysCmd& sysCmd)
 }
 
 void TfmAxisSettings::Execute(HWND owner, int axis) {
-  TPollingGuard polling;
+  TPollingGuard polling(ui::ReportError);
   const size_t k = size_t(axis);
   logic_.Load(ProfileAxes.at(k), AxisTrackers.at(k).SegmentCount);
   if (Run(owner)) logic_.Store();
+  polling.Restart();
 }
 
 void TfmAxisSettings::OnInit() {
-  for (size_t i = 0; i < AxisFrameNames.size(); ++i) hints_[i] = FrameHints(Components(), AxisFrameNames[i]);
-  up_.Create(Handle(), IDC_FR_UP, hints_[0], true);
-  down_.Create(Handle(), IDC_FR_DOWN, hints_[1], true);
+  up_.Create(Handle(), IDC_FR_UP, FindComponent(Components(), AxisFrameNames[0]), true);
+  down_.Create(Handle(), IDC_FR_DOWN, FindComponent(Components(), AxisFrameNames[1]), true);
   const int32_t segments = logic_.SegmentCount();
   posLimit_.Attach(Handle(), IDC_SPIN_POS_LIMIT, IDC_UD_POS_LIMIT, 0, segments);
   posLimit_.SetValue(logic_.PosLimit);
@@ -42,14 +44,14 @@ void TfmAxisSettings::OnInit() {
   resyncFirst_.SetValue(logic_.ResyncFirst);
   resyncLast_.Attach(Handle(), IDC_SPIN_RESYNC_LAST, IDC_UD_RESYNC_LAST, 0, TAxisSettingsEditor::ResyncMax);
   resyncLast_.SetValue(logic_.ResyncLast);
-  CheckDlgButton(Handle(), IDC_BT_LINKED, logic_.Linked() ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(Handle(), IDC_CHK_REENUMERATE, BST_UNCHECKED);
+  Check(Item(IDC_BT_LINKED), logic_.Linked());
+  Check(Item(IDC_CHK_REENUMERATE), false);
 }
 
 void TfmAxisSettings::OnCommand(int id, int code) {
   if (resyncFirst_.Command(id, code) || resyncLast_.Command(id, code)) return;
   if (id == IDC_BT_LINKED && code == BN_CLICKED) {
-    logic_.SetLinked(IsDlgButtonChecked(Handle(), IDC_BT_LINKED) == BST_CHECKED);
+    logic_.SetLinked(Checked(Item(IDC_BT_LINKED)));
     resyncLast_.SetValue(logic_.ResyncLast);
   }
 }
@@ -59,7 +61,7 @@ void TfmAxisSettings::OnOk() {
   logic_.InitialPos = initialPos_.Value();
   logic_.ResyncFirst = resyncFirst_.Value();
   logic_.ResyncLast = resyncLast_.Value();
-  logic_.Reenumerate = IsDlgButtonChecked(Handle(), IDC_CHK_REENUMERATE) == BST_CHECKED;
+  logic_.Reenumerate = Checked(Item(IDC_CHK_REENUMERATE));
 }
 
 }  // namespace qv::ui::dialogs::win32

@@ -3,10 +3,7 @@
 // and resync taps. Polling is stopped while it is open; only OK writes.
 #include <windows.h>
 
-#include <array>
-
 #include "ui/dialogs/AxisSettings.h"
-#include "ui/dialogs/KeySettings.h"
 #include "ui/dialogs/win32/ModalDialog.h"
 #include "ui/dialogs/win32/SpinEdit.h"
 #include "ui/dialogs/win32/f_PressKey.h"
@@ -26,7 +23,6 @@ class TfmAxisSettings final : public TModalDialog {
 
   TAxisSettingsEditor logic_;
   TfrPressKey up_, down_;
-  std::array<TFrameHints, 2> hints_;
   TSpinEdit posLimit_, initialPos_, resyncFirst_, resyncLast_;
 };
 

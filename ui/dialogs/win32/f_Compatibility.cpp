@@ -2,6 +2,7 @@
 
 #include "ui/dialogs/PollingGuard.h"
 #include "ui/dialogs/resource.h"
+#include "ui/win32/ErrorBox.h"
 
 namespace qv::ui::dialogs::win32 {
 
@@ -9,9 +10,10 @@ TfmCompatibility::TfmCompatibility()
     : TModalDialog(IDD_COMPATIBILITY, "fmCompatibility", CompatibilityTexts()) {}
 
 void TfmCompatibility::Execute(HWND owner) {
-  TPollingGuard polling;
+  TPollingGuard polling(ui::ReportError);
   logic_.Load();
   if (Run(owner)) logic_.Store();
+  polling.Restart();
 }
 
 void TfmCompatibility::OnInit() {

@@ -3,16 +3,22 @@
 // user moves the real lever. Polling is stopped while it is open; the window
 // reads the controller itself on a timer, through the joystick layer's own
 // poll (never the engine's device hook, whose lost-device handling could
-// press keys from this thread). OK saves the joystick settings file.
+// press keys from this thread). The axis type's settings are on three pages,
+// child windows shown one at a time by the tab control. OK saves the
+// joystick settings file.
 #include <windows.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
 #include "input/i_Joystick.h"
 #include "ui/dialogs/JoySettingsEditor.h"
+#include "ui/dialogs/win32/ChildDialog.h"
 #include "ui/dialogs/win32/ModalDialog.h"
 #include "ui/dialogs/win32/SpinEdit.h"
+#include "ui/dialogs/win32/f_AnalogPage.h"
+#include "ui/dialogs/win32/f_MultiposPage.h"
 
 namespace qv::ui::dialogs::win32 {
 
@@ -37,10 +43,8 @@ class TfmJoySettings final : public TModalDialog {
   void ShowAxis();
   void TakeShown();
   void ShowPage(int page);
-  void ShowList(int32_t select);
   void Refresh();
   void PaintMeter(const DRAWITEMSTRUCT& item) const;
-  bool Notify(const NMHDR& header);
 
   input::TJoystick& joystick_;
   TJoySettingsEditor logic_;
@@ -48,8 +52,12 @@ class TfmJoySettings final : public TModalDialog {
   bool filled_ = false;
   int32_t live_ = 0;
   int32_t noise_ = 0;
-  std::u16string lineText_;  // the virtual list's text of the line last asked for
-  TSpinEdit neutral_, threshold_, noiseSpin_;
+  TSpinEdit noiseSpin_;
+  // The pages in Type order; an unused axis has nothing to set.
+  TChildDialog unused_;
+  TfrMultiposPage multipos_;
+  TfrAnalogPage analog_;
+  std::array<TChildDialog*, 3> pages_;
 };
 
 }  // namespace qv::ui::dialogs::win32

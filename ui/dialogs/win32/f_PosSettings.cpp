@@ -1,23 +1,19 @@
 #include "ui/dialogs/win32/f_PosSettings.h"
 
 #include "engine/Profile.h"
-#include "ui/dialogs/PollingGuard.h"
 #include "ui/dialogs/resource.h"
 
 namespace qv::ui::dialogs::win32 {
 
 TfmPosSettings::TfmPosSettings(TfmAskKey& askKey, TfmSysCmd& sysCmd)
-    : TfmHatPosSettings(IDD_POS_SETTINGS, "fmPosSettings", PosSettingsTexts(), askKey, sysCmd) {}
+    : TKeyWindow(IDD_POS_SETTINGS, "fmPosSettings", PosSettingsTexts(), askKey, sysCmd) {}
 
 void TfmPosSettings::Execute(HWND owner, int axis, int32_t position) {
-  TPollingGuard polling;
-  TProfileAxis& profileAxis = ProfileAxes.at(size_t(axis));
-  logic_.Load(profileAxis.Positions.at(size_t(position - 1)));
-  Open(owner);
+  Open(owner, [&] { logic_.Load(ProfileAxes.at(size_t(axis)).Positions.at(size_t(position - 1))); });
 }
 
 void TfmPosSettings::OnInit() {
-  TfmHatPosSettings::OnInit();
+  TKeyWindow::OnInit();
   index_.Attach(Handle(), IDC_SPIN_INDEX, IDC_UD_INDEX, TKeySettings::MinUserIndex,
                 TKeySettings::MaxUserIndex);
   index_.SetValue(logic_.UserIndex);

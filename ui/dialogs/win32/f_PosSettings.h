@@ -5,12 +5,12 @@
 
 #include <cstdint>
 
+#include "ui/dialogs/win32/KeyWindow.h"
 #include "ui/dialogs/win32/SpinEdit.h"
-#include "ui/dialogs/win32/f_HatPosSettings.h"
 
 namespace qv::ui::dialogs::win32 {
 
-class TfmPosSettings final : public TfmHatPosSettings {
+class TfmPosSettings final : public TKeyWindow {
  public:
   TfmPosSettings(TfmAskKey& askKey, TfmSysCmd& sysCmd);
   // The axis by its list position; position 1..32.

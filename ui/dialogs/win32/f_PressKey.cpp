@@ -1,11 +1,9 @@
 #include "ui/dialogs/win32/f_PressKey.h"
 
-#include "base/Error.h"
 #include "ui/dialogs/resource.h"
 #include "ui/dialogs/win32/Controls.h"
 #include "ui/dialogs/win32/f_AskKey.h"
 #include "ui/dialogs/win32/f_SysCmd.h"
-#include "ui/win32/ErrorBox.h"
 
 namespace qv::ui::dialogs::win32 {
 namespace {
@@ -39,71 +37,34 @@ HBITMAP LoadPicture(const wchar_t* name) {
 }  // namespace
 
 TfrPressKey::TfrPressKey(TfmAskKey& askKey, TfmSysCmd& sysCmd, TPressKeyFrame& logic)
-    : askKey_(askKey), sysCmd_(sysCmd), logic_(logic) {}
+    : TChildDialog(IDD_FR_PRESS_KEY, PressKeyFrameTexts()), askKey_(askKey), sysCmd_(sysCmd), logic_(logic) {}
 
 TfrPressKey::~TfrPressKey() {
   if (techPicture_ != nullptr) DeleteObject(techPicture_);
   if (deletePicture_ != nullptr) DeleteObject(deletePicture_);
 }
 
-void TfrPressKey::Create(HWND window, int placeholderId, const TFrameHints& hints, bool showRepeat) {
-  HWND placeholder = GetDlgItem(window, placeholderId);
-  if (placeholder == nullptr) throw Error(u"A key window has no place for its key frame.");
-  hints_ = &hints;
-  frame_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_FR_PRESS_KEY), window, &Proc,
-                              reinterpret_cast<LPARAM>(this));
-  hints_ = nullptr;
-  if (frame_ == nullptr) throw Error(u"A key frame cannot be created.");
-  RECT place{};
-  GetWindowRect(placeholder, &place);
-  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
-  SetWindowPos(frame_, placeholder, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-  // The frame is the control of that place from now on.
-  DestroyWindow(placeholder);
-  SetWindowLongPtrW(frame_, GWLP_ID, placeholderId);
-  ShowWindow(GetDlgItem(frame_, IDC_SPIN_REPEAT), showRepeat ? SW_SHOW : SW_HIDE);
-  ShowWindow(GetDlgItem(frame_, IDC_UD_REPEAT), showRepeat ? SW_SHOW : SW_HIDE);
+void TfrPressKey::Create(HWND window, int placeholderId, const lang::TComponent& part, bool showRepeat) {
+  TChildDialog::Create(window, part);
+  TakePlaceOf(placeholderId);
+  ShowControls(Handle(), {IDC_SPIN_REPEAT, IDC_UD_REPEAT}, showRepeat);
 }
 
-INT_PTR CALLBACK TfrPressKey::Proc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) SetWindowLongPtrW(frame, DWLP_USER, lParam);
-  auto* self = reinterpret_cast<TfrPressKey*>(GetWindowLongPtrW(frame, DWLP_USER));
-  if (self == nullptr) return FALSE;
-  try {
-    if (message == WM_INITDIALOG) {
-      self->frame_ = frame;
-      self->Init(*self->hints_);
-      return FALSE;  // the window in front decides where the focus goes
-    }
-    if (message == WM_COMMAND) {
-      self->Command(LOWORD(wParam), HIWORD(wParam));
-      return TRUE;
-    }
-  } catch (...) {
-    // The key window stays open: only this click failed.
-    ui::ShowCurrentError(GetParent(frame));
-    return TRUE;
-  }
-  return FALSE;
-}
-
-void TfrPressKey::Init(const TFrameHints& hints) {
+void TfrPressKey::OnInit() {
   if (techPicture_ == nullptr) techPicture_ = LoadPicture(L"LIST_COMPAT");
   if (deletePicture_ == nullptr) deletePicture_ = LoadPicture(L"LIST_CROSS");
-  SendDlgItemMessageW(frame_, IDC_BT_TECH, BM_SETIMAGE, IMAGE_BITMAP, LPARAM(techPicture_));
-  SendDlgItemMessageW(frame_, IDC_BT_DELETE, BM_SETIMAGE, IMAGE_BITMAP, LPARAM(deletePicture_));
-  HWND tooltips = AddTooltip(nullptr, frame_, GetDlgItem(frame_, IDC_BT_TECH), hints.Tech);
-  AddTooltip(tooltips, frame_, GetDlgItem(frame_, IDC_BT_DELETE), hints.Delete);
+  SendMessageW(Item(IDC_BT_TECH), BM_SETIMAGE, IMAGE_BITMAP, LPARAM(techPicture_));
+  SendMessageW(Item(IDC_BT_DELETE), BM_SETIMAGE, IMAGE_BITMAP, LPARAM(deletePicture_));
   // Three a click: counts are small, and typed when exact.
-  repeat_.Attach(frame_, IDC_SPIN_REPEAT, IDC_UD_REPEAT, TPressKeyFrame::MinRepeat, TPressKeyFrame::MaxRepeat,
-                 3);
+  repeat_.Attach(Handle(), IDC_SPIN_REPEAT, IDC_UD_REPEAT, TPressKeyFrame::MinRepeat,
+                 TPressKeyFrame::MaxRepeat, 3);
   repeat_.OnChange = [this] { logic_.SetRepeat(repeat_.Value()); };
   Show();
 }
 
-void TfrPressKey::Command(int id, int code) {
+void TfrPressKey::OnCommand(int id, int code) {
   if (repeat_.Command(id, code) || code != BN_CLICKED) return;
-  HWND window = GetParent(frame_);
+  HWND window = GetParent(Handle());
   switch (id) {
     case IDC_BT_KEY:
       if (askKey_.Execute(window, logic_.Action)) Show();
@@ -123,13 +84,11 @@ void TfrPressKey::Command(int id, int code) {
 void TfrPressKey::Show() {
   const TPressKeyFrame::TShown shown = logic_.Shown();
   repeat_.SetValue(shown.Repeat);
-  SetText(GetDlgItem(frame_, IDC_BT_KEY), shown.KeyText);
+  SetText(Item(IDC_BT_KEY), shown.KeyText);
   // Clearing disables the button that has the focus; the key button takes it.
-  if (!shown.DeleteEnabled && GetFocus() == GetDlgItem(frame_, IDC_BT_DELETE))
-    SetFocus(GetDlgItem(frame_, IDC_BT_KEY));
-  EnableWindow(GetDlgItem(frame_, IDC_SPIN_REPEAT), shown.RepeatEnabled);
-  EnableWindow(GetDlgItem(frame_, IDC_UD_REPEAT), shown.RepeatEnabled);
-  EnableWindow(GetDlgItem(frame_, IDC_BT_DELETE), shown.DeleteEnabled);
+  if (!shown.DeleteEnabled && GetFocus() == Item(IDC_BT_DELETE)) SetFocus(Item(IDC_BT_KEY));
+  EnableControls(Handle(), {IDC_SPIN_REPEAT, IDC_UD_REPEAT}, shown.RepeatEnabled);
+  EnableWindow(Item(IDC_BT_DELETE), shown.DeleteEnabled);
 }
 
 }  // namespace qv::ui::dialogs::win32

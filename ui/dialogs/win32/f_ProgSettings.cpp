@@ -3,6 +3,7 @@
 #include "ui/dialogs/PollingGuard.h"
 #include "ui/dialogs/resource.h"
 #include "ui/dialogs/win32/Controls.h"
+#include "ui/win32/ErrorBox.h"
 
 namespace qv::ui::dialogs::win32 {
 
@@ -12,13 +13,16 @@ TfmProgSettings::TfmProgSettings(input::TJoystick& joystick)
       bindingItems_(BindingItems(joystick.DeviceNames())) {}
 
 void TfmProgSettings::Execute(HWND owner) {
-  TPollingGuard polling;
-  // Owns the temporary mixer: freed however the window ends.
-  TProgSettings logic(joystick_);
-  logic_ = &logic;
-  const bool confirmed = Run(owner);
-  logic_ = nullptr;
-  if (confirmed) logic.Store(joystick_);
+  TPollingGuard polling(ui::ReportError);
+  {
+    // Owns the temporary mixer: freed however the window ends, before polling starts again.
+    TProgSettings logic(joystick_);
+    logic_ = &logic;
+    const bool confirmed = Run(owner);
+    logic_ = nullptr;
+    if (confirmed) logic.Store(joystick_);
+  }
+  polling.Restart();
 }
 
 void TfmProgSettings::OnInit() {

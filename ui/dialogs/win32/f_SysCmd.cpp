@@ -1,11 +1,9 @@
 #include "ui/dialogs/win32/f_SysCmd.h"
 
-#include "ui/dialogs/KeySettings.h"
 #include "ui/dialogs/SysCmdPicker.h"
 #include "ui/dialogs/resource.h"
 #include "ui/dialogs/win32/Controls.h"
 #include "ui/win32/ErrorBox.h"
-#include "ui/win32/Wide.h"
 
 namespace qv::ui::dialogs::win32 {
 
@@ -18,22 +16,16 @@ bool TfmSysCmd::Execute(HWND owner, TKeyAction& action) {
 }
 
 void TfmSysCmd::OnInit() {
-  HWND list = Item(IDC_LIST_SYS_CMD);
-  for (const std::u16string& name : names_) SendMessageW(list, LB_ADDSTRING, 0, LPARAM(W(name)));
-  SendMessageW(list, LB_SETCURSEL, WPARAM(selected_), 0);
+  SetLines(Item(IDC_LIST_SYS_CMD), names_, selected_);
   Describe();
 }
 
-void TfmSysCmd::OnOk() {
-  const LRESULT line = SendMessageW(Item(IDC_LIST_SYS_CMD), LB_GETCURSEL, 0, 0);
-  selected_ = line == LB_ERR ? -1 : int(line);
-}
+void TfmSysCmd::OnOk() { selected_ = SelectedLine(Item(IDC_LIST_SYS_CMD)); }
 
 void TfmSysCmd::OnCommand(int id, int code) {
   if (id != IDC_LIST_SYS_CMD) return;
   if (code == LBN_SELCHANGE) {
-    const LRESULT line = SendMessageW(Item(IDC_LIST_SYS_CMD), LB_GETCURSEL, 0, 0);
-    if (line != LB_ERR) selected_ = int(line);
+    if (const int line = SelectedLine(Item(IDC_LIST_SYS_CMD)); line >= 0) selected_ = line;
     Describe();
   } else if (code == LBN_DBLCLK) {
     SendMessageW(Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), LPARAM(Item(IDOK)));

@@ -1,6 +1,8 @@
 #include "tests/ui/dialogs/win32/DialogDriver.h"
 
 #include <gtest/gtest.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <cwctype>
 #include <string_view>
@@ -47,6 +49,13 @@ void Pick(HWND window, int id, int index) {
   HWND combo = GetDlgItem(window, id);
   SendMessageW(combo, CB_SETCURSEL, WPARAM(index), 0);
   SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), LPARAM(combo));
+}
+
+void PickTab(HWND window, int id, int index) {
+  HWND tabs = GetDlgItem(window, id);
+  SendMessageW(tabs, TCM_SETCURSEL, WPARAM(index), 0);
+  NMHDR header{tabs, UINT_PTR(id), UINT(TCN_SELCHANGE)};
+  SendMessageW(window, WM_NOTIFY, WPARAM(id), LPARAM(&header));
 }
 
 void Type(HWND window, int id, const std::u16string& text) {
@@ -111,9 +120,14 @@ void KeyUp(WORD key) {
 std::vector<std::string> UntranslatedControls(HWND window) {
   std::vector<std::string> names;
   if (LooksLikeAComponentName(TextOf(window))) names.push_back(ToUtf8(TextOf(window)));
-  for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (LooksLikeAComponentName(TextOf(child))) names.push_back(ToUtf8(TextOf(child)));
-  }
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM found) -> BOOL {
+        if (LooksLikeAComponentName(TextOf(child)))
+          reinterpret_cast<std::vector<std::string>*>(found)->push_back(ToUtf8(TextOf(child)));
+        return TRUE;
+      },
+      LPARAM(&names));
   return names;
 }
 

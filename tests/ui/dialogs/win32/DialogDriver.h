@@ -19,6 +19,9 @@ void Click(HWND window, int id);
 // choice does: CB_SETCURSEL alone sends nothing, and the window's handler
 // would never run.
 void Pick(HWND window, int id, int index);
+// Chooses tab index of a tab control as a click on it does, with the
+// TCN_SELCHANGE it reports.
+void PickTab(HWND window, int id, int index);
 // Replaces an edit's text as typing does (the edit reports EN_CHANGE).
 void Type(HWND window, int id, const std::u16string& text);
 std::u16string TextOf(HWND control);
@@ -32,8 +35,9 @@ void PressKeys(std::initializer_list<WORD> keys);
 void KeyDown(WORD key);
 void KeyUp(WORD key);
 
-// The window's caption and its direct controls' texts that are still a
-// component name, as a template carries them: texts nobody translated.
+// The window's caption and its controls' texts, those of its parts (child
+// dialogs) included, that are still a component name, as a template carries
+// them: texts nobody translated.
 std::vector<std::string> UntranslatedControls(HWND window);
 
 // The window of this thread that takes input now: a dialog or a message box

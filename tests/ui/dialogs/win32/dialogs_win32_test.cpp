@@ -1,11 +1,16 @@
 // The program's settings windows under Wine, opened from the main window as
 // a user opens them: their translated texts after the language file was
-// pruned (and a screenshot of each in both languages), polling and the
-// profile's modified flag around each, the tray while one is open, the link
-// of the about window, and the real sound devices in the program settings.
+// pruned, the joystick window's pages among them (and a screenshot of each
+// window and page in both languages), polling and the profile's modified
+// flag around each, the tray while one is open, the link of the about
+// window, and the real sound devices in the program settings.
 #include <gtest/gtest.h>
+#include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "base/Utf.h"
 #include "engine/PollThread.h"
@@ -63,6 +68,77 @@ TEST_P(WindowTexts, EveryControlShowsItsTranslationLongAfterThePruning) {
                });
   }
   EXPECT_TRUE(IsWindowEnabled(main->Handle()));
+}
+
+// The colour near the bottom left corner of a window's client area, where
+// no control lies: its background.
+COLORREF CornerColour(HWND window) {
+  RECT box{};
+  GetClientRect(window, &box);
+  HDC dc = GetDC(window);
+  const COLORREF colour = GetPixel(dc, 2, box.bottom - 3);
+  ReleaseDC(window, dc);
+  return colour;
+}
+
+// The axis types' pages are child dialogs in the tab control's display area,
+// one shown at a time, each translated in the window's section and pictured
+// on its own background.
+TEST_P(WindowTexts, TheJoystickWindowsPagesAreTranslatedChildWindowsOnTheTabs) {
+  const bool russian = std::u16string_view(GetParam()) == u"ru.lng";
+  struct Page {
+    int id;
+    const char* name;
+    const char16_t *english, *russian;
+    int control;  // one of its controls, with its translation below
+    const char16_t *englishText, *russianText;
+  };
+  const Page pages[] = {
+      {IDD_PAGE_UNUSED, "tabUnused", u"Not used", u"Не используется", 0, nullptr, nullptr},
+      {IDD_PAGE_MULTIPOS, "tabMultipos", u"Lever with notches", u"Рукоятка с позициями", IDC_BT_TAKE_SWITCH,
+       u"&Take position", u"&Запомнить позицию"},
+      {IDD_PAGE_ANALOG, "tabContinuous", u"Analog", u"Плавная ось", IDC_BT_TAKE_CONT, u"Ta&ke current",
+       u"&Взять текущее"},
+  };
+  std::vector<TStep> steps;
+  for (int p = 0; p < 3; ++p) {
+    steps.push_back([&, p](HWND w) {
+      const Page& page = pages[p];
+      SCOPED_TRACE(page.name);
+      HWND tabs = GetDlgItem(w, IDC_PAGES_AXIS_TYPE);
+      PickTab(w, IDC_PAGES_AXIS_TYPE, p);
+      wchar_t caption[64] = {};
+      TCITEMW tab{};
+      tab.mask = TCIF_TEXT;
+      tab.pszText = caption;
+      tab.cchTextMax = 64;
+      SendMessageW(tabs, TCM_GETITEMW, WPARAM(p), LPARAM(&tab));
+      EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(caption)),
+                russian ? page.russian : page.english);
+      HWND child = GetDlgItem(w, page.id);
+      ASSERT_NE(child, nullptr);
+      EXPECT_EQ(GetParent(child), w);
+      EXPECT_NE(GetWindowLongW(child, GWL_STYLE) & DS_CONTROL, 0);
+      for (const Page& other : pages)
+        EXPECT_EQ(IsWindowVisible(GetDlgItem(w, other.id)) != FALSE, &other == &page) << other.name;
+      RECT area{}, placed{};
+      GetWindowRect(tabs, &area);
+      SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, LPARAM(&area));
+      GetWindowRect(child, &placed);
+      EXPECT_TRUE(EqualRect(&area, &placed)) << "in the tab's display area";
+      if (page.control != 0) {
+        EXPECT_EQ(TextOf(child, page.control), russian ? page.russianText : page.englishText);
+      }
+      RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+    });
+    steps.push_back([&, p](HWND w) {
+      EXPECT_NE(CornerColour(GetDlgItem(w, pages[p].id)), CornerColour(w))
+          << pages[p].name << " on the tab's own background, not the window's";
+      SaveWindowPicture(w, std::string("fmJoySettings-") + pages[p].name + (russian ? "-ru.png" : "-en.png"));
+    });
+  }
+  steps.push_back([](HWND w) { Click(w, IDCANCEL); });
+  DriveModal([&] { main->Execute(TActionId::JoySettings); }, steps);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, WindowTexts, ::testing::Values(u"default.lng", u"ru.lng"));

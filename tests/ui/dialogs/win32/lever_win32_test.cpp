@@ -28,16 +28,12 @@ namespace {
 
 using ui::TActionId;
 
-// A page chosen as a click on its tab reports it.
-void ChoosePage(HWND window, int page) {
-  HWND tabs = GetDlgItem(window, IDC_PAGES_AXIS_TYPE);
-  SendMessageW(tabs, TCM_SETCURSEL, WPARAM(page), 0);
-  NMHDR header{tabs, UINT_PTR(IDC_PAGES_AXIS_TYPE), UINT(TCN_SELCHANGE)};
-  SendMessageW(window, WM_NOTIFY, WPARAM(IDC_PAGES_AXIS_TYPE), LPARAM(&header));
-}
+// A page of the axis types: a child dialog with its template's id.
+HWND Multipos(HWND window) { return GetDlgItem(window, IDD_PAGE_MULTIPOS); }
+HWND Analog(HWND window) { return GetDlgItem(window, IDD_PAGE_ANALOG); }
 
 std::vector<std::u16string> ListLines(HWND window) {
-  HWND list = GetDlgItem(window, IDC_LIST_POSITIONS);
+  HWND list = GetDlgItem(Multipos(window), IDC_LIST_POSITIONS);
   std::vector<std::u16string> lines;
   const int count = int(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
@@ -53,8 +49,8 @@ std::vector<std::u16string> ListLines(HWND window) {
 }
 
 int SelectedLine(HWND window) {
-  return int(
-      SendMessageW(GetDlgItem(window, IDC_LIST_POSITIONS), LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
+  return int(SendMessageW(GetDlgItem(Multipos(window), IDC_LIST_POSITIONS), LVM_GETNEXTITEM, WPARAM(-1),
+                          LVNI_SELECTED));
 }
 
 // The share of the meter painted in the bar's lime, along its middle row.
@@ -107,15 +103,15 @@ TEST_F(JoySettingsWindow, TheLiveValueFollowsTheLeverAndTakenNotchesAreSavedAsce
             EXPECT_LT(MeterShare(w), 0.05);
             MoveLever(w, 49151);
             EXPECT_NEAR(MeterShare(w), 0.75, 0.05);
-            ChoosePage(w, atMultipos);
-            Click(w, IDC_BT_DELETE_ALL);
+            PickTab(w, IDC_PAGES_AXIS_TYPE, atMultipos);
+            Click(Multipos(w), IDC_BT_DELETE_ALL);
             for (int32_t notch : {60000, 2000, 30000, 45000}) {
               MoveLever(w, notch);
-              Click(w, IDC_BT_TAKE_SWITCH);
+              Click(Multipos(w), IDC_BT_TAKE_SWITCH);
             }
             EXPECT_EQ(SelectedLine(w), 2) << "the new take is selected";
             MoveLever(w, 30100);  // within the noise margin of 30000
-            Click(w, IDC_BT_TAKE_SWITCH);
+            Click(Multipos(w), IDC_BT_TAKE_SWITCH);
             EXPECT_EQ(SelectedLine(w), 1);
             EXPECT_EQ(ListLines(w), (std::vector<std::u16string>{u"2000", u"30000", u"45000", u"60000"}));
             Type(w, IDC_ED_NAME, u"  Throttle ");
@@ -140,16 +136,16 @@ TEST_F(JoySettingsWindow, TheLiveValueFollowsTheLeverAndTakenNotchesAreSavedAsce
 
 TEST_F(JoySettingsWindow, CancelKeepsNothingAndAFailedSaveStartsPollingWithOneBox) {
   const TJoySettings before = JoySettings;
-  DriveModal([&] { main->Execute(TActionId::JoySettings); }, {
-                                                                 [&](HWND w) {
-                                                                   ChoosePage(w, atAnalog);
-                                                                   Click(w, IDC_BT_CEN);
-                                                                   EXPECT_EQ(TextOf(w, IDC_SPIN_NEUTRAL),
-                                                                             u"32767");
-                                                                   Type(w, IDC_SPIN_NOISE, u"0");
-                                                                   Click(w, IDCANCEL);
-                                                                 },
-                                                             });
+  DriveModal([&] { main->Execute(TActionId::JoySettings); },
+             {
+                 [&](HWND w) {
+                   PickTab(w, IDC_PAGES_AXIS_TYPE, atAnalog);
+                   Click(Analog(w), IDC_BT_CEN);
+                   EXPECT_EQ(TextOf(Analog(w), IDC_SPIN_NEUTRAL), u"32767");
+                   Type(w, IDC_SPIN_NOISE, u"0");
+                   Click(w, IDCANCEL);
+                 },
+             });
   EXPECT_TRUE(Running.load());
   EXPECT_EQ(JoySettings.Noise, before.Noise);
   EXPECT_EQ(JoySettings.Axes[size_t(JoyAxes[0].Index)].Type, before.Axes[size_t(JoyAxes[0].Index)].Type);
