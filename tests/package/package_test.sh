@@ -60,6 +60,22 @@ for exe in "$folder"/*.exe; do
 done
 "$objdump" -h "$folder/quorvex.exe" | grep -q ' \.gnu_debuglink' || fail "quorvex.exe lost its debug link"
 
+# The guide as packed: every picture it shows is in the package, and every
+# name it quotes ("Take position", "Setup") is a text of the language file it
+# describes, as the user sees it (without its & and trailing colon).
+guide="$folder/docs/guide.md"
+if [ -f "$guide" ]; then
+  for picture in $(grep -o '](pictures/[^)]*)' "$guide" | sed 's/^](//; s/)$//' | sort -u); do
+    [ -f "$folder/docs/$picture" ] || fail "the guide shows $picture, which the package lacks"
+  done
+  sed -n 's/^ *[^ ={}][^=]*=//p' "$folder/default.lng" | tr -d '&' | tr '~' ' ' >"$work/texts"
+  grep -o '"[^"]*"' "$guide" | sed 's/^"//; s/"$//' | sort -u >"$work/quoted"
+  [ -s "$work/quoted" ] || fail "the guide quotes no setting"
+  while IFS= read -r name; do
+    grep -qF -- "$name" "$work/texts" || fail "the guide quotes \"$name\", which default.lng does not say"
+  done <"$work/quoted"
+fi
+
 [ "$failures" -eq 0 ] || exit 1
 # The folder's parent has an ASCII name, which reaches Wine's environment whole.
 QUORVEX_PACKAGE_PARENT=$(winepath -w "$parent")
