@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 
 #include "base/Environment.h"
 
@@ -96,6 +98,8 @@ bool TVirtualJoystick::Acquire() {
     acquired_ = true;
     timelineStart_ = (time_ ? time_ : Seams().Time)->Now();
     nextEvent_ = 0;
+    if (!startFile_.empty())
+      std::ofstream(std::filesystem::path(startFile_), std::ios::binary) << timelineStart_ << '\n';
   }
   return true;
 }
@@ -187,7 +191,9 @@ void TVirtualJoystick::ReleaseAll() {
 std::unique_ptr<TVirtualJoystick> VirtualJoystickFromEnvironment() {
   const std::u16string file = EnvironmentVariable(VirtualJoystickVariable);
   if (file.empty()) return nullptr;
-  return std::make_unique<TVirtualJoystick>(LoadVirtualControllers(file));
+  auto joystick = std::make_unique<TVirtualJoystick>(LoadVirtualControllers(file));
+  joystick->ReportTimelineStart(EnvironmentVariable(TimelineStartVariable));
+  return joystick;
 }
 
 }  // namespace qv::sim

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "engine/Seams.h"
@@ -57,6 +58,11 @@ class TVirtualJoystick final : public input::JoystickApi {
   // device need not signal that it has gone: signals=false is one that doesn't.
   void SetReading(input::TReadResult result, bool signals = true);
   int AcquireCount() const { return acquires_.load(); }
+  // Each time the timeline starts over from its beginning (at the first
+  // acquire after set-up), the clock's time is written into file, one number
+  // and a line end: a measuring tool then knows when each change was due on
+  // the clock that stamps key messages. Empty: nothing is written.
+  void ReportTimelineStart(std::u16string file) { startFile_ = std::move(file); }
   // The data format as last set, with each type id copied out.
   struct TSlot {
     input::TGuid Type;
@@ -89,13 +95,17 @@ class TVirtualJoystick final : public input::JoystickApi {
   bool acquired_ = false;
   uint32_t timelineStart_ = 0;
   size_t nextEvent_ = 0;
+  std::u16string startFile_;
 };
 
 // The environment variable that names a controller file for the program.
 constexpr char VirtualJoystickVariable[] = "QUORVEX_VIRTUAL_JOYSTICK";
+// The one that names the file where its timeline's start is written.
+constexpr char TimelineStartVariable[] = "QUORVEX_TIMELINE_START";
 
 // The virtual joystick of the file named by QUORVEX_VIRTUAL_JOYSTICK, or null
-// when the variable is not set (the platform's joystick is used then).
+// when the variable is not set (the platform's joystick is used then); it
+// reports its timeline's start where QUORVEX_TIMELINE_START says.
 // Raises EControllerFile for a file that cannot be used.
 std::unique_ptr<TVirtualJoystick> VirtualJoystickFromEnvironment();
 

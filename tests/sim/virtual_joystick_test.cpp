@@ -3,6 +3,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
 
 #include "base/Utf.h"
 #include "engine/Profile.h"
@@ -126,6 +128,31 @@ TEST_F(TimelineTest, WithoutLoopTheLastValuesStay) {
   EXPECT_EQ(AxisAt(5000), 40000);
   EXPECT_EQ(joystick.NextChangeIn(), -1);
   EXPECT_EQ(AxisAt(90000), 40000);
+}
+
+// A measuring tool learns when the timeline began on the clock, and so when
+// each change was due: written when it starts over from its beginning, not
+// on a reacquire of a device that stays set up.
+TEST_F(TimelineTest, ItsStartIsWrittenWhereAskedEachTimeItBegins) {
+  TempFile file(Controller("    { TIMELINE\n      At=50\n      Axis0=40000\n    }\n"));
+  const std::filesystem::path start = std::filesystem::path(file.Name()).parent_path() / "start.txt";
+  const auto written = [&] {
+    std::ifstream in(start, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  api = std::make_unique<TVirtualJoystick>(LoadVirtualControllers(file.Name()), &clock);
+  api->ReportTimelineStart(start.u16string());
+  joystick.Initialise(*api);
+  EXPECT_EQ(written(), "500\n");
+  clock.Advance(70);
+  api->Acquire();
+  EXPECT_EQ(written(), "500\n");
+  joystick.Shutdown();
+  joystick.Initialise(*api);
+  EXPECT_EQ(written(), "570\n");
+  // Its changes are due from the new start.
+  EXPECT_EQ(AxisAt(119), 0);
+  EXPECT_EQ(AxisAt(120), 40000);
 }
 
 TEST(ExampleControllerTest, IsATrainDeskWhoseThrottleGoesThroughItsNotchesAndBack) {

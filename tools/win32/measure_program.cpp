@@ -25,9 +25,11 @@
 #include <string>
 
 #include "tests/win32/Win32Process.h"
+#include "tools/win32/MeasureSupport.h"
 
 namespace {
 
+using qv::measure::WaitForVisibleWindow;
 using qv::test::ChildProcess;
 
 constexpr int TimedStarts = 3;
@@ -41,15 +43,6 @@ double Now() {
   QueryPerformanceFrequency(&frequency);
   QueryPerformanceCounter(&now);
   return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-HWND WaitForVisibleWindow(const ChildProcess& process, const wchar_t* className) {
-  return qv::test::WaitForWindow(
-      [&] {
-        HWND window = qv::test::FindProcessWindow(process.Id(), className);
-        return window != nullptr && IsWindowVisible(window) ? window : nullptr;
-      },
-      60000);
 }
 
 // Milliseconds from the start of commandLine to its window of className

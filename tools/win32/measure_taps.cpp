@@ -1,0 +1,226 @@
+// Measures the step taps of a lever as a game sees them: a client window of
+// this tool holds the focus and, as a game loop does, reads the key state
+// (GetAsyncKeyState) once every 33 ms, while quorvex.exe steps a lever of 21
+// notches from end to end and back (20 taps a move, with StepHold 60 and
+// StepGap 60) and a button is pressed in the middle of each move. Prints how
+// many taps the state reads saw, the holds and gaps taken from the key
+// messages' own time stamps, and the time from each button press (its due
+// moment on the controller's timeline) to the button's key message.
+//
+//   quorvex-measure-taps.exe FOLDER [MOVES]
+//
+// FOLDER holds quorvex.exe and its language file; the tool writes the
+// profile, the joystick settings and the controller there. MOVES (50 by
+// default) moves of 20 taps each.
+#include <windows.h>
+// after windows.h
+#include <mmsystem.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "tools/win32/MeasureSupport.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int Notches = 21;
+constexpr int StepHold = 60;
+constexpr int StepGap = 60;
+constexpr uint32_t Lead = 6000;         // ms of timeline before the first move: start-up and focus
+constexpr uint32_t MovePeriod = 3000;   // 20 taps of 120 ms, and time to spare
+constexpr uint32_t ButtonAfter = 1000;  // the button goes down this long into a move
+constexpr uint32_t ButtonHeld = 300;
+constexpr DWORD ReadEvery = 33;
+constexpr WORD UpVk = 'A', DownVk = 'D', ButtonVk = VK_SPACE;
+
+int NotchValue(int notch) { return 1000 + 3000 * notch; }
+
+void WriteSettings(const fs::path& folder) {
+  std::ofstream joy(folder / "default.qvjoy", std::ios::binary);
+  joy << "\xEF\xBB\xBF{ MULTILEVEL\r\n  Format=QvJoy\r\n  Noise=10\r\n  { AXES\r\n    { AXIS\r\n      "
+         "Index=0\r\n"
+         "      Name=Lever\r\n      Type=Multipos\r\n      { POSITIONS\r\n";
+  for (int notch = 0; notch < Notches; ++notch)
+    joy << "        { POSITION\r\n          Value=" << NotchValue(notch) << "\r\n        }\r\n";
+  joy << "      }\r\n    }\r\n  }\r\n}\r\n";
+  std::ofstream(folder / "taps.qvprof", std::ios::binary)
+      << "\xEF\xBB\xBF{ MULTILEVEL\r\n  { AXES\r\n    { AXIS\r\n      Index=0\r\n      StepHold=" << StepHold
+      << "\r\n      StepGap=" << StepGap
+      << "\r\n      { UP\r\n        ScanCode=30\r\n        Vkey=65\r\n      }\r\n      { DOWN\r\n"
+         "        ScanCode=32\r\n        Vkey=68\r\n      }\r\n    }\r\n  }\r\n  { BUTTONS\r\n    { "
+         "BUTTON\r\n"
+         "      Index=0\r\n      { HOLD\r\n        ScanCode=57\r\n        Vkey=32\r\n      }\r\n    }\r\n  "
+         "}\r\n}\r\n";
+}
+
+// End to end and back, the button pressed in the middle of every move.
+std::string Controller(int moves) {
+  std::string text =
+      "{ CONTROLLER\n  Name=Tap Box\n  Axis0=Lever\n  Button0=Button\n  { TIMELINE\n    At=0\n"
+      "    Axis0=" +
+      std::to_string(NotchValue(0)) + "\n    Button0=0\n";
+  for (int move = 0; move < moves; ++move) {
+    const uint32_t at = Lead + MovePeriod * static_cast<uint32_t>(move);
+    text += "    At=" + std::to_string(at) +
+            "\n    Axis0=" + std::to_string(NotchValue(move % 2 == 0 ? Notches - 1 : 0)) +
+            "\n    At=" + std::to_string(at + ButtonAfter) +
+            "\n    Button0=1\n    At=" + std::to_string(at + ButtonAfter + ButtonHeld) + "\n    Button0=0\n";
+  }
+  return text + "  }\n}\n";
+}
+
+struct TKeyMessage {
+  DWORD Time;
+  WORD Vk;
+  bool Down;
+};
+
+// What the client saw: every key message, and how often each step key was
+// found down by a state read after a read that found it up.
+struct TClientView {
+  std::vector<TKeyMessage> Messages;
+  int SeenTaps = 0;
+};
+
+LRESULT CALLBACK ClientProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN || message == WM_SYSKEYUP)
+    return 0;
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND CreateClient() {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = ClientProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  wc.lpszClassName = L"QuorvexMeasureClient";
+  RegisterClassW(&wc);
+  HWND window =
+      CreateWindowW(wc.lpszClassName, L"Game client (reads the keys every 33 ms)", WS_OVERLAPPEDWINDOW, 500,
+                    100, 400, 200, nullptr, nullptr, wc.hInstance, nullptr);
+  ShowWindow(window, SW_SHOW);
+  return window;
+}
+
+// The game loop until the tick count reaches end: messages as they come,
+// the key state every ReadEvery ms.
+TClientView RunClient(uint32_t end) {
+  TClientView view;
+  bool wasDown[2] = {false, false};
+  DWORD nextRead = GetTickCount();
+  while (static_cast<int32_t>(GetTickCount() - end) < 0) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP)
+        view.Messages.push_back({msg.time, static_cast<WORD>(msg.wParam), msg.message == WM_KEYDOWN});
+      DispatchMessageW(&msg);
+    }
+    const DWORD now = GetTickCount();
+    if (static_cast<int32_t>(now - nextRead) >= 0) {
+      const WORD keys[2] = {UpVk, DownVk};
+      for (size_t k = 0; k < 2; ++k) {
+        const bool down = (GetAsyncKeyState(keys[k]) & 0x8000) != 0;
+        if (down && !wasDown[k]) ++view.SeenTaps;
+        wasDown[k] = down;
+      }
+      nextRead += ReadEvery;
+    }
+    const auto wait = static_cast<int32_t>(nextRead - GetTickCount());
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(std::max(0, wait)), QS_ALLINPUT);
+  }
+  return view;
+}
+
+void PrintSpread(const char* what, const std::vector<double>& values) {
+  if (values.empty()) {
+    std::printf("  %s: none\n", what);
+    return;
+  }
+  std::printf("  %s over %zu: min %.0f, p50 %.0f, p99 %.0f, max %.0f ms\n", what, values.size(),
+              qv::measure::Percentile(values, 0), qv::measure::Percentile(values, 0.5),
+              qv::measure::Percentile(values, 0.99), qv::measure::Percentile(values, 1));
+}
+
+void Report(const TClientView& view, uint32_t start, int moves) {
+  std::vector<double> holds, holdErrors, gaps, latencies;
+  int sent = 0;
+  const TKeyMessage* lastUp = nullptr;
+  for (size_t i = 0; i < view.Messages.size(); ++i) {
+    const TKeyMessage& key = view.Messages[i];
+    if (key.Vk != UpVk && key.Vk != DownVk) continue;
+    if (!key.Down) {
+      lastUp = &key;
+      continue;
+    }
+    ++sent;
+    // A gap is the pause between taps of one move; a new move starts long after.
+    if (lastUp != nullptr && key.Time - lastUp->Time < MovePeriod / 2)
+      gaps.push_back(static_cast<double>(key.Time - lastUp->Time));
+    for (size_t j = i + 1; j < view.Messages.size(); ++j) {
+      if (view.Messages[j].Vk != key.Vk || view.Messages[j].Down) continue;
+      const auto hold = static_cast<double>(view.Messages[j].Time - key.Time);
+      holds.push_back(hold);
+      holdErrors.push_back(std::abs(hold - StepHold));
+      break;
+    }
+  }
+  for (int move = 0; move < moves; ++move) {
+    const uint32_t due = start + Lead + MovePeriod * static_cast<uint32_t>(move) + ButtonAfter;
+    for (const TKeyMessage& key : view.Messages) {
+      if (key.Vk != ButtonVk || !key.Down || static_cast<int32_t>(key.Time - due) < 0) continue;
+      latencies.push_back(static_cast<double>(key.Time - due));
+      break;
+    }
+  }
+  const int expected = moves * (Notches - 1);
+  std::printf("step taps with StepHold %d and StepGap %d, %d moves of %d notches:\n", StepHold, StepGap,
+              moves, Notches - 1);
+  std::printf("  taps sent (key-down messages): %d (the moves ask for %d)\n", sent, expected);
+  std::printf("  taps seen by a state read every %lu ms: %d of %d\n", static_cast<unsigned long>(ReadEvery),
+              view.SeenTaps, expected);
+  PrintSpread("holds from message times", holds);
+  PrintSpread("|hold - StepHold|", holdErrors);
+  std::printf("  holds within +-2 ms of StepHold at the 99th percentile: %s\n",
+              !holdErrors.empty() && qv::measure::Percentile(holdErrors, 0.99) <= 2 ? "yes" : "no");
+  PrintSpread("gaps between taps of a move", gaps);
+  std::printf("button pressed %u ms into each move, from its due moment to its key message:\n", ButtonAfter);
+  PrintSpread("latency", latencies);
+  int within = 0;
+  for (double latency : latencies) within += latency <= 10 ? 1 : 0;
+  std::printf("  within 10 ms: %d of %d presses\n", within, moves);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: quorvex-measure-taps FOLDER [MOVES]\n");
+    return 2;
+  }
+  const fs::path folder = argv[1];
+  const int moves = argc > 2 ? std::max(1, static_cast<int>(std::wcstol(argv[2], nullptr, 10))) : 50;
+  WriteSettings(folder);
+  timeBeginPeriod(1);
+  qv::measure::TProgramRun program(folder, folder / "taps.qvprof", Controller(moves));
+  if (program.Main() == nullptr || !program.TimelineStart()) {
+    std::fprintf(stderr, "the program did not start, or did not say when its timeline began\n");
+    return 1;
+  }
+  const uint32_t start = *program.TimelineStart();
+  HWND client = CreateClient();
+  if (!qv::test::BringToFront(client) || static_cast<int32_t>(GetTickCount() - (start + Lead)) >= 0) {
+    std::fprintf(stderr, "the client did not take the focus before the first move\n");
+    return 1;
+  }
+  const TClientView view = RunClient(start + Lead + MovePeriod * static_cast<uint32_t>(moves) + 500);
+  timeEndPeriod(1);
+  Report(view, start, moves);
+  DestroyWindow(client);
+  return 0;
+}
