@@ -183,6 +183,7 @@ int RunProgram() {
   run.joystick.Shutdown();
   EngineHooks.PollDevice = nullptr;
   EngineHooks.DeviceSignals = nullptr;
+  EngineHooks.DeviceSignalMissed = nullptr;
   EngineHooks.DeviceDueIn = nullptr;
   if (failure) Report(failure);
   InstallSeams(nullptr, nullptr, nullptr);
