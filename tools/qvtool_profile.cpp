@@ -4,7 +4,9 @@
 // settings (none when not named), and prints it as the program would save
 // it. Exit 0 on success; 1 with the exact error for a profile or joystick
 // settings file that does not read (also one the program would quietly pass
-// over); 2 for a missing file or wrong usage.
+// over); 2 for a missing file or wrong usage; 3 when the profile loaded but
+// a warning went to standard error: a value that could not be read (the
+// program uses its default) or a key the program does not know.
 #include <algorithm>
 #include <optional>
 
@@ -18,6 +20,7 @@
 #include "storage/ProfileFile.h"
 #include "tools/QvToolCommands.h"
 #include "tools/QvToolOutput.h"
+#include "tools/QvToolReadCheck.h"
 
 namespace qv::tool {
 namespace {
@@ -47,6 +50,8 @@ std::optional<TProfileArgs> ParseArgs(std::span<const std::string> args) {
   if (!haveProfile) return std::nullopt;
   return parsed;
 }
+
+constexpr int kWarned = 3;
 
 int Missing(const std::u16string& fileName, std::ostream& err) {
   err << "qvtool: Cannot open file \"" << ToUtf8(fileName) << "\"\n";
@@ -102,6 +107,7 @@ int RunProfile(std::span<const std::string> args, std::ostream& out, std::ostrea
     int code = LoadSettings(parsed->joySettings, err);
     if (code == 0) code = PrintProfile(parsed->profile, out, err);
     joystick.Shutdown();
+    if (code == 0 && WarnAboutReads(parsed->profile, err)) code = kWarned;
     return code;
   } catch (const Error& e) {
     joystick.Shutdown();
