@@ -500,8 +500,8 @@ TEST_F(HandOffTest, AProfileThatDoesNotReadIsReportedWithItsNameInOneBox) {
   // Every line ended: the reader names the line after the empty one an
   // editor shows below the last line break.
   const auto lines = std::count(unclosed.begin(), unclosed.end(), '\n');
+  // The second start waits for the first to take the profile, box and all.
   ChildProcess& second = Start({broken});
-  ASSERT_TRUE(second.WaitExit(10000));
   HWND box = WaitForBox(*first);
   ASSERT_NE(box, nullptr);
   Sleep(500);  // a second box would be up by now
@@ -512,6 +512,7 @@ TEST_F(HandOffTest, AProfileThatDoesNotReadIsReportedWithItsNameInOneBox) {
                             std::to_wstring(lines + 2) + L":\rInvalid format");
   PostMessageW(box, WM_COMMAND, IDOK, 0);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+  EXPECT_TRUE(second.WaitExit(10000));
   EXPECT_FALSE(Names(main, L"broken.qvprof"));
 }
 
