@@ -172,6 +172,25 @@ TEST_F(PollLoopTest, ADeviceThatNeverSignalsIsPolledOnceAChangeCameUnannounced) 
   }
 }
 
+// A change the device made on its own schedule (a replayed timeline) was
+// due, not missed: reading it then leaves a device trusted to signal.
+TEST_F(PollLoopTest, AChangeThatWasDueIsNoMissedSignal) {
+  device.Attach(2, 4, 1, sim::TReporting::NeverSignals);
+  device.Axis(0, 1000);
+  RebuildTrackers();
+  loop.Begin();
+  RunFor(2000);  // every wake of the set-up used up
+  loop.Cycle();
+  const uint32_t dueAt = clock.Now() + 500;
+  EngineHooks.DeviceDueIn = [&] { return std::max<int32_t>(0, static_cast<int32_t>(dueAt - clock.Now())); };
+  // The lever already stands where the device will report it at dueAt.
+  device.Axis(0, 20000);
+  loop.Cycle();
+  EXPECT_EQ(clock.Now(), dueAt);
+  EXPECT_EQ(ProfileAxes[0].CurrentPos, 2);
+  EXPECT_TRUE(EngineHooks.DeviceSignals());
+}
+
 // With nothing moving the thread still wakes for its own work: a held key
 // repeats on its schedule.
 TEST_F(PollLoopTest, AHeldKeyRepeatsOnTimeWithNothingMoving) {
