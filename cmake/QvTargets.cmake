@@ -11,18 +11,23 @@ function(qv_library name)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS} PRIVATE qv_warnings)
 endfunction()
 
-# qv_test(NAME SOURCES... [DEPS libs...] [LABELS labels...] [WINE_DESKTOP])
+# qv_test(NAME SOURCES... [DEPS libs...] [LABELS labels...] [WINE_DESKTOP [WRAPPER command...]])
 # One test program is one CTest test: under Wine every process start costs
 # time, so cases are not registered one by one. Each program writes its
 # GoogleTest XML report, from which ./qv sums the case counts.
 function(qv_test name)
-  cmake_parse_arguments(ARG "WINE_DESKTOP" "" "SOURCES;DEPS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "WINE_DESKTOP" "" "SOURCES;DEPS;LABELS;WRAPPER" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} qv_gtest_main qv_warnings)
   # Windows with frames, a taskbar and a tray exist only on a Wine desktop.
   set(runner ${name})
   if(ARG_WINE_DESKTOP AND CMAKE_CROSSCOMPILING)
     set(runner ${PROJECT_SOURCE_DIR}/cmake/wine-desktop-run $<TARGET_FILE:${name}>)
+  endif()
+  # WRAPPER: a command (with its arguments) that runs the test inside it;
+  # only with WINE_DESKTOP, whose runner names the program by its file.
+  if(ARG_WRAPPER)
+    list(PREPEND runner ${ARG_WRAPPER})
   endif()
   add_test(NAME ${name}
     COMMAND ${runner} --gtest_output=xml:../test-results/${name}.xml

@@ -17,6 +17,9 @@ struct TEngineHooks {
   // Poll thread: true when the device signals the engine's wake event on
   // every change of its state; otherwise it is read on a fixed period.
   std::function<bool()> DeviceSignals;
+  // Poll thread: the device changed and did not signal it; from now on it is
+  // read on the fixed period (DeviceSignals answers false).
+  std::function<void()> DeviceSignalMissed;
   // Poll thread: ms until the device's state is due to change by itself
   // (a replayed timeline), -1 when it never is.
   std::function<int32_t()> DeviceDueIn;

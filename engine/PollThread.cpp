@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "engine/CatchUp.h"
 #include "engine/Evaluate.h"
@@ -64,6 +65,9 @@ bool WindowAsks() {
 
 int32_t Elapsed(uint32_t now, uint32_t since) { return static_cast<int32_t>(now - since); }
 
+// A change of its own (a replayed timeline) is due now: the device need not signal it.
+bool DeviceChangeDue() { return EngineHooks.DeviceDueIn && CallHook(EngineHooks.DeviceDueIn) == 0; }
+
 }  // namespace
 
 TPollThread::TPollThread() : thread_([this] { Execute(); }) {}
@@ -96,7 +100,7 @@ void TPollLoop::Cycle() {
   const uint32_t request = pauseRequestNumber.load();
   const bool pause = PauseRequest.load();
   // From here on a signal asks for another reading.
-  signalled_ = false;
+  announced_ = std::exchange(signalled_, false) || DeviceChangeDue();
   if (Suspended.load()) {
     Took(ReadControls(), clock.Now());
     RepaintWhenDue(true, clock.Now());
@@ -147,8 +151,27 @@ void TPollLoop::Took(bool valid, uint32_t now) {
   TakeShownState(taken, valid);
   changed_ = taken != reading_;
   reading_ = taken;
+  CheckSignal(valid);
   readAt_ = now;
   readOk_ = valid;
+}
+
+// Some drivers accept the change signal and give it late or never; every
+// change would then wait for the fallback reading. A reading that nothing
+// announced and that finds the values changed (with no signal waiting even
+// now) unmasks such a device: from then on it is polled, as one that
+// refuses the signal is.
+void TPollLoop::CheckSignal(bool valid) {
+  TDeviceValues taken;
+  if (valid) TakeDeviceValues(taken);
+  const bool changed = valid && readOk_ && taken != values_;
+  if (valid) values_ = taken;
+  if (!changed || announced_ || !CallHook(EngineHooks.DeviceSignals)) return;
+  if (Seams().Wake->Wait(0)) {
+    signalled_ = true;
+    return;
+  }
+  CallHook(EngineHooks.DeviceSignalMissed);
 }
 
 // At most one repaint per period, and only for something the list shows;

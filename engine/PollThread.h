@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "engine/DeviceOutage.h"
+#include "engine/DeviceValues.h"
 #include "engine/ShownState.h"
 
 namespace qv {
@@ -28,6 +29,7 @@ class TPollLoop {
   void WaitForWork();
   int32_t MsUntilDue(uint32_t now, bool quiet) const;
   void Took(bool valid, uint32_t now);
+  void CheckSignal(bool valid);
   void RepaintWhenDue(bool quiet, uint32_t now);
   void ReEnter();
   void Release();
@@ -40,6 +42,8 @@ class TPollLoop {
   bool readOk_ = true;
   bool changed_ = true;     // the last reading changed something the list shows
   bool signalled_ = false;  // a wake came that no reading has answered yet
+  bool announced_ = true;   // the reading under way was signalled or due
+  TDeviceValues values_;    // after the last reading
 };
 
 class TPollThread {

@@ -5,6 +5,7 @@
 #include "formats/AnsiCodePage.h"
 #include "formats/Multilevel.h"
 #include "formats/MultilevelInt.h"
+#include "formats/ReadWatch.h"
 
 namespace qv {
 namespace {
@@ -32,6 +33,17 @@ std::optional<int32_t> FindName(std::u16string_view text, std::span<const std::s
   return ParseMultilevelInt(text);
 }
 
+std::u16string Decimal(int32_t value) {
+  const std::string digits = std::to_string(value);
+  return std::u16string(digits.begin(), digits.end());
+}
+
+// What a checker is told an enumeration fell back to: its name when it has one.
+std::u16string UsedName(int32_t def, std::span<const std::string_view> names, int highest) {
+  const bool named = def >= 0 && def <= highest && static_cast<size_t>(def) < names.size();
+  return named ? AnsiToWide(names[static_cast<size_t>(def)]) : Decimal(def);
+}
+
 }  // namespace
 
 int32_t IndexOfName(std::u16string_view text, std::span<const std::string_view> names, int highest) {
@@ -53,7 +65,9 @@ std::u16string TMultilevel::ReadStringReq(std::string_view name) const {
 int32_t TMultilevel::ReadInteger(std::string_view name, int32_t def) const {
   const TVariable* variable = FindVariable(name);
   if (!variable) return def;
-  return ParseMultilevelInt(variable->Value).value_or(def);
+  const std::optional<int32_t> value = ParseMultilevelInt(variable->Value);
+  if (!value) ReportUnreadable(variable, Decimal(def));
+  return value.value_or(def);
 }
 
 int32_t TMultilevel::ReadIntegerReq(std::string_view name) const {
@@ -73,7 +87,9 @@ int32_t TMultilevel::ReadEnum(std::string_view name, std::span<const std::string
                               int32_t def) const {
   const TVariable* variable = FindVariable(name);
   if (!variable || variable->Value.empty()) return def;
-  return FindName(variable->Value, names, highest).value_or(def);
+  const std::optional<int32_t> index = FindName(variable->Value, names, highest);
+  if (!index) ReportUnreadable(variable, UsedName(def, names, highest));
+  return index.value_or(def);
 }
 
 int32_t TMultilevel::ReadEnumReq(std::string_view name, std::span<const std::string_view> names,

@@ -1,5 +1,6 @@
 // Building the tree and finding things in it.
 #include "formats/Multilevel.h"
+#include "formats/ReadWatch.h"
 
 namespace qv {
 
@@ -24,7 +25,9 @@ TVariable* TMultilevel::AddIntVariable(std::string name, int32_t value) {
 
 TVariable* TMultilevel::FindVariable(std::string_view name) const {
   for (const auto& variable : Variables) {
-    if (variable->Name == name) return variable.get();
+    if (variable->Name != name) continue;
+    ReportLooked(*variable);
+    return variable.get();
   }
   return nullptr;
 }

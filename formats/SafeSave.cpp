@@ -16,6 +16,18 @@ FileSystemApi* installed = nullptr;
 constexpr int kReplaceAttempts = 5;
 constexpr auto kReplaceRetryDelay = std::chrono::milliseconds(100);
 
+// The user knows the file by its own name, not by the one it waits under.
+void WritePending(FileSystemApi& files, const std::u16string& pending, const std::u16string& fileName,
+                  std::string_view bytes) {
+  try {
+    files.WriteNewFile(pending, bytes);
+  } catch (const EFOpenError&) {
+    throw EFOpenError(u"Cannot create file \"" + fileName + u"\"");
+  } catch (const EStreamError&) {
+    throw EStreamError(u"Cannot write file \"" + fileName + u"\"");
+  }
+}
+
 }  // namespace
 
 FileSystemApi& FileSystem() { return installed ? *installed : PlatformFileSystem(); }
@@ -29,7 +41,7 @@ void SaveFileSafely(const std::u16string& fileName, std::string_view bytes) {
   const std::u16string pending = PendingFileName(fileName);
   FileSystemApi::TReplace result = FileSystemApi::TReplace::Failed;
   try {
-    files.WriteNewFile(pending, bytes);
+    WritePending(files, pending, fileName, bytes);
     for (int attempt = 1;; ++attempt) {
       result = files.Replace(pending, fileName);
       if (result != FileSystemApi::TReplace::Busy || attempt == kReplaceAttempts) break;

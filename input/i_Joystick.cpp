@@ -65,7 +65,7 @@ void TJoystick::SetUp(JoystickApi& api) {
     Fail(u"exCantSetDataFormat", u"Cannot set data format of DirectX8 joystick.");
   if (!api.SetCooperativeLevel()) Fail(u"exCantSetCoopLevel", u"Cannot set coop level of DirectX8 joystick.");
   // A device that cannot signal is polled instead: not a failure.
-  signals_ = api.SetNotification(*Seams().Wake);
+  signals_.store(api.SetNotification(*Seams().Wake), std::memory_order_relaxed);
   if (!api.Acquire()) Fail(u"exCantAcquire", u"Cannot acquire DirectX8 joystick.");
   reacquireTried_ = false;
 }
@@ -150,7 +150,7 @@ void TJoystick::Shutdown() {
   JoyHatCount = 0;
   slotCount_ = 0;
   stateValid_.store(false, std::memory_order_relaxed);
-  signals_ = false;
+  signals_.store(false, std::memory_order_relaxed);
   if (api_ != nullptr) api_->ReleaseAll();
   api_ = nullptr;
   buffer_ = {};
@@ -161,6 +161,7 @@ void TJoystick::Shutdown() {
 void InstallAsEngineDevice(TJoystick& joystick) {
   EngineHooks.PollDevice = [&joystick] { return joystick.Poll(); };
   EngineHooks.DeviceSignals = [&joystick] { return joystick.Signals(); };
+  EngineHooks.DeviceSignalMissed = [&joystick] { joystick.DistrustSignals(); };
   EngineHooks.DeviceDueIn = [&joystick] { return joystick.NextChangeIn(); };
 }
 

@@ -46,7 +46,10 @@ class TJoystick {
   bool BindingPending() const { return bindingPending_; }
   bool StateValid() const { return stateValid_.load(std::memory_order_relaxed); }
   // The device signals the engine's wake on every change: no need to poll it.
-  bool Signals() const { return signals_; }
+  bool Signals() const { return signals_.load(std::memory_order_relaxed); }
+  // Poll thread: the device did not signal a change; it is read on the fixed
+  // period until it is set up again.
+  void DistrustSignals() { signals_.store(false, std::memory_order_relaxed); }
   int32_t NextChangeIn() const { return api_ != nullptr ? api_->NextChangeIn() : -1; }
   int SlotCount() const { return slotCount_; }
   // The value last read of the axis at this position of JoyAxes, as the poll
@@ -75,14 +78,14 @@ class TJoystick {
   // What the platform writes into: a failed fetch never reaches buffer_.
   std::array<int32_t, MaxSlots> fetch_{};
   std::atomic<bool> stateValid_{false};
-  bool signals_ = false;
+  std::atomic<bool> signals_{false};
 
   bool reacquireTried_ = false;
   uint32_t lastReacquire_ = 0;
 };
 
 // Makes joystick the engine's device: its poll, whether it signals its
-// changes, and when a change of its own is due.
+// changes (until it is caught not doing so), and when a change of its own is due.
 void InstallAsEngineDevice(TJoystick& joystick);
 
 }  // namespace qv::input

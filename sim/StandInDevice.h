@@ -12,7 +12,7 @@
 namespace qv::sim {
 
 // How the device tells the engine of its changes.
-enum class TReporting { Signals, Polled, SignalsFail };
+enum class TReporting { Signals, Polled, SignalsFail, NeverSignals };
 
 class TStandInDevice {
  public:

@@ -80,6 +80,10 @@ class TReader {
         c.Polled = Number(*v, 0, 1) == 1;
         continue;
       }
+      if (v->Name == "NeverSignals") {
+        c.NeverSignals = Number(*v, 0, 1) == 1;
+        continue;
+      }
       const std::optional<TControlRef> ref = ParseControlName(v->Name);
       if (!ref) Fail(v->LineNo, u"\"" + FromUtf8(v->Name) + u"\" is not Axis, Button or Hat with a number.");
       if (Find(c, *ref)) Fail(v->LineNo, FromUtf8(v->Name) + u" is declared twice.");

@@ -21,11 +21,13 @@
 //
 // A control line names the kind and the instance number; its value is the
 // object's name; "Polled=1" makes it a device that cannot signal its
-// changes, which is then read on a fixed period. Controls are enumerated in the order they are declared. In
-// the timeline, "At" sets the millisecond (after the device is acquired) at
-// which the lines below it happen; "Loop=1" starts over after "Length" ms,
-// which defaults to the last "At". Values: axes 0..65535, buttons 0 or 1,
-// hats -1 (centred) or 0..35999 hundredths of a degree clockwise from north.
+// changes, which is then read on a fixed period; "NeverSignals=1" one that
+// accepts the signal and never gives it, as some drivers do. Controls are
+// enumerated in the order they are declared. In the timeline, "At" sets the
+// millisecond (after the device is acquired) at which the lines below it
+// happen; "Loop=1" starts over after "Length" ms, which defaults to the last
+// "At". Values: axes 0..65535, buttons 0 or 1, hats -1 (centred) or 0..35999
+// hundredths of a degree clockwise from north.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -64,7 +66,8 @@ struct TVirtualController {
   std::vector<TTimelineEvent> Timeline;  // in time order
   bool Loop = false;
   uint32_t Length = 0;
-  bool Polled = false;  // cannot signal its changes: must be polled
+  bool Polled = false;        // cannot signal its changes: must be polled
+  bool NeverSignals = false;  // accepts the change signal and never gives it
 };
 
 // The file's name is the default one's when empty; raises EControllerFile.

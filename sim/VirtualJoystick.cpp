@@ -87,7 +87,8 @@ bool TVirtualJoystick::SetCooperativeLevel() {
 
 bool TVirtualJoystick::SetNotification(WakeEvent& wake) {
   if (device_ == nullptr || device_->Polled || Failing(TVirtualStep::SetNotification)) return false;
-  wake_.store(&wake);
+  // A driver that never signals takes the event all the same.
+  if (!device_->NeverSignals) wake_.store(&wake);
   return true;
 }
 
@@ -127,7 +128,8 @@ void TVirtualJoystick::PlayTimeline() {
 }
 
 int32_t TVirtualJoystick::NextChangeIn() {
-  if (!acquired_ || device_->Timeline.empty()) return -1;
+  // Its timeline's changes come unannounced, as a real device's would.
+  if (!acquired_ || device_->NeverSignals || device_->Timeline.empty()) return -1;
   const uint32_t elapsed = (time_ ? time_ : Seams().Time)->Now() - timelineStart_;
   if (nextEvent_ < device_->Timeline.size())
     return static_cast<int32_t>(std::max<int64_t>(0, int64_t{device_->Timeline[nextEvent_].At} - elapsed));

@@ -1,5 +1,8 @@
 #include "storage/EnumNames.h"
 
+#include "formats/AnsiCodePage.h"
+#include "formats/ReadWatch.h"
+
 namespace qv {
 namespace {
 
@@ -13,7 +16,12 @@ int Highest(std::span<const std::string_view> names) { return static_cast<int>(n
 
 int32_t ReadListed(const TMultilevel& section, std::string_view name, std::span<const std::string_view> names,
                    int32_t def) {
-  return Listed(section.ReadEnum(name, names, Highest(names), def), names, def);
+  const int32_t index = section.ReadEnum(name, names, Highest(names), def);
+  const int32_t listed = Listed(index, names, def);
+  // A number that names no listed value.
+  if (listed != index && def >= 0 && static_cast<size_t>(def) < names.size())
+    ReportUnreadable(section.FindVariable(name), AnsiToWide(names[static_cast<size_t>(def)]));
+  return listed;
 }
 
 int32_t ReadListedReq(const TMultilevel& section, std::string_view name,

@@ -5,6 +5,7 @@
 #include "base/Utf.h"
 #include "engine/KeyOutput.h"
 #include "engine/SysCmdInfo.h"
+#include "formats/ReadWatch.h"
 
 namespace qv {
 namespace {
@@ -20,13 +21,18 @@ void LoadKeyAction(const TMultilevel& parent, TKeyAction& action, std::string_vi
   action.SysCmd = 0;
   const std::u16string command = section->ReadString("SysCmd", u"");
   if (!command.empty()) action.SysCmd = FindSysCmd(command);
+  if (!command.empty() && action.SysCmd == scNone) ReportUnreadable(section->FindVariable("SysCmd"), u"none");
+  // Every key is read, also those the action does not use, so that a
+  // checker hears of each one.
   action.ScanCode = section->ReadInteger("ScanCode", 0);
-  if (action.ScanCode != 0) action.Extended = section->ReadBool("Extended", false);
+  const bool extended = section->ReadBool("Extended", false);
+  if (action.ScanCode != 0) action.Extended = extended;
   action.Vkey = section->ReadInteger("Vkey", 0);
-  if (action.ScanCode == 0 && action.Vkey == 0) return;
+  uint16_t modifiers = 0;
   for (int bit = 0; bit < ModifierCount; ++bit) {
-    if (section->ReadBool(ModifierKey(bit), false)) action.Modifiers |= static_cast<uint16_t>(1u << bit);
+    if (section->ReadBool(ModifierKey(bit), false)) modifiers |= static_cast<uint16_t>(1u << bit);
   }
+  if (action.ScanCode != 0 || action.Vkey != 0) action.Modifiers |= modifiers;
 }
 
 void SaveKeyAction(TMultilevel& parent, const TKeyAction& action, std::string_view name, bool writeRepeat) {

@@ -17,6 +17,10 @@ namespace qv {
 // the profile was reset, the half-loaded profile has no file name, so that
 // a later save cannot write it over the file it came from.
 bool LoadProfile(const std::u16string& fileName);
+// LoadProfile for the user's commands: a file that does not read raises an
+// Error whose message is the file's name on a line of its own above the
+// reader's message, which stays word for word.
+bool OpenProfile(const std::u16string& fileName);
 // Writes the profile safely (the old file survives any failure), then names
 // the profile after the file and clears its modified flag.
 void SaveProfile(const std::u16string& fileName);

@@ -111,4 +111,12 @@ bool LoadProfile(const std::u16string& fileName) {
   return true;
 }
 
+bool OpenProfile(const std::u16string& fileName) {
+  try {
+    return LoadProfile(fileName);
+  } catch (const EMultilevel& error) {
+    throw Error(fileName + u"\r\n" + error.message());
+  }
+}
+
 }  // namespace qv

@@ -4,7 +4,9 @@
 // settings (none when not named), and prints it as the program would save
 // it. Exit 0 on success; 1 with the file and the exact error for a profile
 // or joystick settings file that does not read (also one the program would
-// quietly pass over); 2 for a missing file or wrong usage.
+// quietly pass over); 2 for a missing file or wrong usage; 3 when the profile
+// loaded but a warning went to standard error: a value that could not be read
+// (the program uses its default) or a key the program does not know.
 #include <array>
 
 #include "base/Utf.h"
@@ -17,11 +19,14 @@
 #include "tools/QvToolCommands.h"
 #include "tools/QvToolFiles.h"
 #include "tools/QvToolOutput.h"
+#include "tools/QvToolReadCheck.h"
 
 namespace qv::tool {
 namespace {
 
 constexpr std::array<std::string_view, 2> Options{"--joystick", "--joy-settings"};
+
+constexpr int kWarned = 3;
 
 int PrintProfile(const std::u16string& fileName, std::ostream& out, std::ostream& err) {
   ResetProfile();
@@ -52,6 +57,7 @@ int RunProfile(std::span<const std::string> args, std::ostream& out, std::ostrea
     int code = LoadJoySettingsFile(parsed->Option("--joy-settings"), err);
     if (code == 0) code = PrintProfile(parsed->File, out, err);
     joystick.Shutdown();
+    if (code == 0 && WarnAboutReads(parsed->File, err)) code = kWarned;
     return code;
   } catch (const Error& e) {
     joystick.Shutdown();

@@ -58,7 +58,7 @@ class TMainTrapHost final : public ui::TTrapHost {
   }
   bool FileExists(const std::u16string& path) override { return IsExistingFile(path); }
   bool AskToSave() override { return main_.Commands().AskToSave(); }
-  void LoadProfile(const std::u16string& path) override { qv::LoadProfile(path); }
+  void LoadProfile(const std::u16string& path) override { OpenProfile(path); }
 
  private:
   ui::TfmMain& main_;
@@ -119,7 +119,7 @@ void StartAndRun(TRun& run, const std::u16string& joySettingsFault, win32::TStar
 
   run.view = std::make_unique<TJoystickView>(run.joystick);
   ui::TMainWindowServices services;
-  services.LoadProfile = qv::LoadProfile;
+  services.LoadProfile = OpenProfile;
   services.SaveProfile = qv::SaveProfile;
   services.SaveProgramSettings = [&joystick = run.joystick] { SaveProgramSettings(joystick); };
   services.OpenActionDialog = [&dialogs = run.dialogs](ui::TActionId action) { dialogs->Open(action); };
@@ -183,6 +183,7 @@ int RunProgram() {
   run.joystick.Shutdown();
   EngineHooks.PollDevice = nullptr;
   EngineHooks.DeviceSignals = nullptr;
+  EngineHooks.DeviceSignalMissed = nullptr;
   EngineHooks.DeviceDueIn = nullptr;
   if (failure) Report(failure);
   InstallSeams(nullptr, nullptr, nullptr);

@@ -132,6 +132,65 @@ TEST_F(PollLoopTest, ReadingsPerSecondFollowHowTheDeviceReports) {
   }
 }
 
+// How long a lever's change waits for its reading, by how the device reports
+// it. A driver that accepts the change signal and never gives it is read at
+// the fallback until its first change comes unannounced; from then on it is
+// polled, as one that refuses the signal is.
+TEST_F(PollLoopTest, ADeviceThatNeverSignalsIsPolledOnceAChangeCameUnannounced) {
+  struct Case {
+    const char* device;
+    sim::TReporting reporting;
+    uint32_t first;     // ms from the change to its reading
+    uint32_t laterMax;  // for every change after it
+  };
+  const Case cases[] = {
+      // After a reading that changed nothing even a signal waits the period.
+      {"signals", sim::TReporting::Signals, 5, 5},
+      {"must be polled", sim::TReporting::Polled, 5, 5},
+      {"accepts the signal, never gives it", sim::TReporting::NeverSignals, 1000, 10},
+  };
+  // Ms from a change made now (at any point between two readings) to the
+  // reading that takes the lever to its other notch.
+  const auto delay = [this](uint32_t after) {
+    loop.Cycle();
+    clock.Advance(after);
+    const int32_t before = ProfileAxes[0].CurrentPos;
+    const uint32_t changedAt = clock.Now();
+    device.Axis(0, before == 1 ? 20000 : 1000);
+    for (int i = 0; ProfileAxes[0].CurrentPos == before && i < 10000; ++i) loop.Cycle();
+    return clock.Now() - changedAt;
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.device);
+    device.Attach(2, 4, 1, c.reporting);
+    device.Axis(0, 1000);
+    RebuildTrackers();
+    loop.Begin();
+    RunFor(2000);
+    EXPECT_EQ(delay(0), c.first);
+    for (const uint32_t after : {0u, 1u, 3u, 4u, 0u, 2u}) EXPECT_LE(delay(after), c.laterMax) << after;
+  }
+}
+
+// A change the device made on its own schedule (a replayed timeline) was
+// due, not missed: reading it then leaves a device trusted to signal.
+TEST_F(PollLoopTest, AChangeThatWasDueIsNoMissedSignal) {
+  device.Attach(2, 4, 1, sim::TReporting::NeverSignals);
+  device.Axis(0, 1000);
+  RebuildTrackers();
+  loop.Begin();
+  RunFor(2000);  // every wake of the set-up used up
+  loop.Cycle();
+  const uint32_t dueAt = clock.Now() + 500;
+  EngineHooks.DeviceDueIn = [&] { return std::max<int32_t>(0, static_cast<int32_t>(dueAt - clock.Now())); };
+  // The lever already stands where the device will report it at dueAt.
+  device.Axis(0, 20000);
+  loop.Cycle();
+  EXPECT_EQ(clock.Now(), dueAt);
+  EXPECT_EQ(ProfileAxes[0].CurrentPos, 2);
+  EXPECT_TRUE(EngineHooks.DeviceSignals());
+}
+
 // With nothing moving the thread still wakes for its own work: a held key
 // repeats on its schedule.
 TEST_F(PollLoopTest, AHeldKeyRepeatsOnTimeWithNothingMoving) {

@@ -8,6 +8,7 @@
 
 #include "base/Utf.h"
 #include "engine/Profile.h"
+#include "engine/Wake.h"
 #include "formats/Multilevel.h"
 #include "input/i_Joystick.h"
 #include "sim/Clocks.h"
@@ -63,6 +64,7 @@ TEST(ControllerFileTest, MalformedFilesNameTheFileAndTheLine) {
       {Controller("    { TIMELINE\n      At=20\n      Length=10\n    }\n"), "line 9: Length ends before"},
       {Controller("    { TIMELINE\n      Loop=1\n      Axis0=5\n    }\n"), "line 7: a looping timeline"},
       {Controller("    Polled=2\n"), "line 7: \"2\" is not a number from 0 to 1"},
+      {Controller("    NeverSignals=x\n"), "line 7: \"x\" is not a number from 0 to 1"},
   };
   for (const Case& c : cases) {
     TempFile file(c.text);
@@ -77,6 +79,32 @@ TEST(ControllerFileTest, MalformedFilesNameTheFileAndTheLine) {
   }
   const std::u16string missing = TempFile("").Name();  // its folder is gone again
   EXPECT_THROW(LoadVirtualControllers(missing), EControllerFile);
+}
+
+// How a controller of the file tells of its changes: it signals them, it
+// refuses the signal (must be polled), or it takes the signal and never gives it.
+TEST(ControllerFileTest, ReportingOptionsDecideWhetherChangesAreSignalled) {
+  struct Case {
+    const char* option;
+    bool accepts;
+    bool signals;
+  };
+  const Case cases[] = {
+      {"", true, true}, {"    Polled=1\n", false, false}, {"    NeverSignals=1\n", true, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.option);
+    TempFile file(Controller(c.option));
+    TVirtualJoystick api(LoadVirtualControllers(file.Name()));
+    input::TGuid instance;
+    ASSERT_TRUE(api.Create());
+    ASSERT_TRUE(api.EnumDevices([&](const input::TDeviceInstance& device) { instance = device.Instance; }));
+    ASSERT_TRUE(api.CreateDevice(instance));
+    TPortableWake wake;
+    EXPECT_EQ(api.SetNotification(wake), c.accepts);
+    api.Set(TControlKind::Axis, 0, 5);
+    EXPECT_EQ(wake.Wait(0), c.signals);
+    api.ReleaseAll();
+  }
 }
 
 class TimelineTest : public ::testing::Test {

@@ -162,6 +162,7 @@ TEST_F(ProfileFileTest, LoadingNamesTheProfileOnlyWhenAFileWasRead) {
   EXPECT_GT(profileChanged, 0);
 }
 
+// The user's open command names the file above the reader's own message.
 TEST_F(ProfileFileTest, AFailedLoadReportsTheLineAndNeverKeepsTheOldNameOverAHalfLoadedProfile) {
   struct Case {
     const char* lines;
@@ -170,6 +171,9 @@ TEST_F(ProfileFileTest, AFailedLoadReportsTheLineAndNeverKeepsTheOldNameOverAHal
   };
   const Case cases[] = {
       {" { MULTILEVEL|}", "Multilevel loader error in line 1:\rInvalid format", false},
+      // A file that ends before its sections are closed: the reader names
+      // the line after the empty one an editor shows below the last break.
+      {"{ MULTILEVEL|{ AXES|}", "Multilevel loader error in line 5:\rInvalid format", false},
       {"{ MULTILEVEL|{ BUTTONS|no equals sign|}|}", "Multilevel loader error in line 3:\rInvalid format",
        false},
       {"{ MULTILEVEL|{ AXES|{ AXIS|Index=0|{ POSITIONS||{ POSITION|UserIndex=2|}|}|}|}|}",
@@ -189,6 +193,12 @@ TEST_F(ProfileFileTest, AFailedLoadReportsTheLineAndNeverKeepsTheOldNameOverAHal
       ADD_FAILURE() << c.message;
     } catch (const EMultilevel& error) {
       EXPECT_EQ(error.what(), c.message);
+    }
+    try {
+      OpenProfile(file);
+      ADD_FAILURE() << c.message;
+    } catch (const Error& error) {
+      EXPECT_EQ(error.message(), file + u"\r\n" + FromUtf8(c.message));
     }
     EXPECT_EQ(ProfileFileName, c.reset ? u"" : u"previous") << c.message;
     EXPECT_EQ(ProfileButtons[0].Events.Press.Vkey, c.reset ? 0 : 65) << c.message;

@@ -1,5 +1,7 @@
 // qvtool profile: the example profile against the example controller, with
 // and without its joystick settings, and against a smaller controller.
+#include <vector>
+
 #include "QvtoolRun.h"
 
 namespace {
@@ -96,6 +98,55 @@ TEST(QvtoolProfile, PrintsTheProfileAsTheProgramWouldSaveItWithThatJoystick) {
     EXPECT_EQ(run.exitCode, 0) << c.args;
     EXPECT_EQ(run.out, c.out) << c.args;
     EXPECT_EQ(run.err, "") << c.args;
+  }
+}
+
+// A hand-edited profile loads as the program loads it, and every value the
+// program would take as its default and every key it would pass over is a
+// warning on standard error (file, line, what was used instead): exit 3.
+TEST(QvtoolProfile, WarnsOfEachUnreadableValueAndUnknownKeyAndExitsThree) {
+  TempFolder folder;
+  struct Case {
+    const char* what;
+    std::string body;  // inside "{ MULTILEVEL", which is line 1
+    std::vector<std::string> warnings;
+  };
+  const Case cases[] = {
+      {"numbers in words",
+       "{ AXES\n{ AXIS\nIndex=1\nInitialPos=one\nPosLimit=five\n}\n}\n",
+       {"line 5: InitialPos=one could not be read, 0 used instead",
+        "line 6: PosLimit=five could not be read, 0 used instead"}},
+      {"a pause in words",
+       "{ COMPATIBILITY\nShiftPause=20\nTapPause=short\n}\n",
+       {"line 4: TapPause=short could not be read, 0 used instead"}},
+      {"a park state neither named nor listed",
+       "{ BUTTONS\n{ BUTTON\nIndex=0\nParkPos=Sideways\n}\n{ BUTTON\nIndex=1\nParkPos=7\n}\n}\n",
+       {"line 5: ParkPos=Sideways could not be read, None used instead",
+        "line 9: ParkPos=7 could not be read, None used instead"}},
+      {"a key's command and count",
+       "{ BUTTONS\n{ BUTTON\nIndex=0\n{ PRESS\nSysCmd=Frobnicate\nRepeat=twice\n}\n}\n}\n",
+       {"line 6: SysCmd=Frobnicate could not be read, none used instead",
+        "line 7: Repeat=twice could not be read, 1 used instead"}},
+      {"keys the program does not know",
+       "Colour=red\n{ BUTTONS\n{ BUTTON\nIndex=0\n{ HOLD\nVkey=65\nRepeat=2\n}\n}\n}\n",
+       {"line 2: unknown key Colour, ignored", "line 8: unknown key Repeat, ignored"}},
+      {"a key given twice",
+       "{ AXES\n{ AXIS\nIndex=0\nInitialPos=1\nInitialPos=2\n}\n}\n",
+       {"line 6: InitialPos is given twice in its section, this one is ignored"}},
+      // The example controller has no axis 9; one that has it reads the entry.
+      {"an entry for a control this controller lacks",
+       "{ AXES\n{ AXIS\nIndex=9\nResyncLast=x\n}\n}\n",
+       {"line 5: ResyncLast=x could not be read, 0 used instead"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string profile = WriteFile(folder, "edited.qvprof", "{ MULTILEVEL\n" + c.body + "}\n");
+    std::string expected;
+    for (const std::string& warning : c.warnings) expected += profile + ", " + warning + "\n";
+    ToolRun run = Qvtool("profile " + profile);
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_EQ(run.err, expected);
+    EXPECT_EQ(run.out.rfind("{ MULTILEVEL\r\n", 0), 0u) << run.out;
   }
 }
 

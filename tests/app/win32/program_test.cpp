@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "tests/app/win32/ProgramFixture.h"
+#include "tests/app/win32/ProgramWindows.h"
 #include "tests/ui/dialogs/win32/DialogDriver.h"
 #include "tests/ui/win32/WindowPicture.h"
 #include "ui/MainActions.h"
@@ -231,15 +232,6 @@ TEST_F(ProgramRunTest, InitialPositionHoldsTheLeverBackAndF9SetsItWaitingAgain) 
   EXPECT_TRUE(Close(program));
 }
 
-// A top-level window of the program with this caption.
-HWND WaitForDialog(const ChildProcess& process, const std::wstring& caption) {
-  return WaitForWindow([&]() -> HWND {
-    for (HWND window : ProcessWindows(process.Id(), L"#32770"))
-      if (IsWindowVisible(window) && WindowText(window) == caption) return window;
-    return nullptr;
-  });
-}
-
 // A key captured in a frame of a key window: its key button, the modifier
 // toggle when one is named, then the key into the capture window.
 void CaptureKey(const ChildProcess& program, HWND window, int frameId, WORD key, int toggle = 0);
@@ -401,38 +393,6 @@ void SaveHolding(HWND main, const fs::path& profile, const std::string& text) {
   }));
 }
 
-// The texts of a message box: its caption and the words of its statics.
-struct TBox {
-  std::wstring Caption;
-  std::wstring Text;
-};
-TBox BoxTexts(HWND box) {
-  TBox texts{WindowText(box), L""};
-  EnumChildWindows(
-      box,
-      [](HWND child, LPARAM param) -> BOOL {
-        wchar_t name[32] = {};
-        GetClassNameW(child, name, 32);
-        if (std::wstring(name) == L"Static") reinterpret_cast<TBox*>(param)->Text += WindowText(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&texts));
-  return texts;
-}
-HWND WaitForBox(const ChildProcess& process) {
-  return WaitForWindow([&] {
-    HWND box = FindProcessWindow(process.Id(), L"#32770");
-    return box != nullptr && IsWindowVisible(box) ? box : nullptr;
-  });
-}
-int CountBoxes(const ChildProcess& process) {
-  const auto boxes = ProcessWindows(process.Id(), L"#32770");
-  return static_cast<int>(
-      std::count_if(boxes.begin(), boxes.end(), [](HWND box) { return IsWindowVisible(box); }));
-}
-
-const std::wstring ErrorCaption = std::wstring(L"Quorvex v. ") + L"" QV_EXPECTED_VERSION;
-
 TEST_F(ProgramTest, StartFailuresEndInExactlyOneBox) {
   const struct {
     const char* what;
@@ -553,6 +513,31 @@ TEST_F(HandOffTest, OnlyOneExistingProfileGoesToTheRunningCopy) {
     EXPECT_TRUE(Close(copy));
     EXPECT_FALSE(Names(main, L"other.qvprof"));
   }
+}
+
+// A profile handed to the running copy that does not read: one box names
+// the file above the reader's own message, and the loaded profile stays.
+TEST_F(HandOffTest, AProfileThatDoesNotReadIsReportedWithItsNameInOneBox) {
+  std::string unclosed = LeverProfile;
+  unclosed.resize(unclosed.rfind('}'));
+  const auto broken = WriteFile("broken.qvprof", unclosed);
+  // Every line ended: the reader names the line after the empty one an
+  // editor shows below the last line break.
+  const auto lines = std::count(unclosed.begin(), unclosed.end(), '\n');
+  // The second start waits for the first to take the profile, box and all.
+  ChildProcess& second = Start({broken});
+  HWND box = WaitForBox(*first);
+  ASSERT_NE(box, nullptr);
+  Sleep(500);  // a second box would be up by now
+  EXPECT_EQ(CountBoxes(*first), 1);
+  const TBox texts = BoxTexts(box);
+  EXPECT_EQ(texts.Caption, ErrorCaption);
+  EXPECT_EQ(texts.Text, broken.wstring() + L"\r\nMultilevel loader error in line " +
+                            std::to_wstring(lines + 2) + L":\rInvalid format");
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+  EXPECT_TRUE(second.WaitExit(10000));
+  EXPECT_FALSE(Names(main, L"broken.qvprof"));
 }
 
 TEST_F(HandOffTest, PayloadOutOfBoundsChangesNothing) {
