@@ -168,8 +168,12 @@ TEST_F(JoySettingsWindow, CancelKeepsNothingAndAFailedSaveStartsPollingWithOneBo
   EXPECT_TRUE(Running.load());
 }
 
-class LeverWindows : public MainWindowTest {
+class LeverWindows : public MainWindowTest, public ::testing::WithParamInterface<const char16_t*> {
  protected:
+  void SetUp() override { Open(GetParam()); }
+  std::string Picture(const std::string& name) const {
+    return name + (std::u16string_view(GetParam()) == u"ru.lng" ? "-ru.png" : "-en.png");
+  }
   void TearDown() override {
     ClearModified();
     ResetProfile();
@@ -178,14 +182,17 @@ class LeverWindows : public MainWindowTest {
 };
 
 // The axis window bounds the limit and the start by the lever's segments,
-// keeps linked counts equal and renumbers on OK; the position window takes
-// a negative notch number. Both are pictured in both languages.
-TEST_F(LeverWindows, AxisAndPositionWindowsStoreWithinTheirRangesFromTheRows) {
+// keeps linked counts equal, bounds the tap hold and renumbers on OK; the
+// position window takes a negative notch number and a gate hold. Both are
+// pictured in both languages.
+TEST_P(LeverWindows, AxisAndPositionWindowsStoreWithinTheirRangesFromTheRows) {
   const int32_t segments = AxisTrackers[0].SegmentCount;
   ASSERT_TRUE(AxisTrackers[0].Active);
   ASSERT_GT(segments, 1);
   ProfileAxes[0].ResyncFirst = ProfileAxes[0].ResyncLast = 2;
   ProfileAxes[0].Position(1).UserIndex = 7;
+  ProfileAxes[0].StepHold = 90;
+  ProfileAxes[0].Position(2).GateHold = 400;
   ClearModified();
   const auto draw = [](HWND w) {
     SetForegroundWindow(w);
@@ -196,8 +203,12 @@ TEST_F(LeverWindows, AxisAndPositionWindowsStoreWithinTheirRangesFromTheRows) {
                  draw,
                  [&](HWND w) {
                    EXPECT_EQ(UntranslatedControls(w), std::vector<std::string>{});
-                   SaveWindowPicture(w, "fmAxisSettings-en.png");
+                   SaveWindowPicture(w, Picture("fmAxisSettings"));
                    EXPECT_FALSE(Running.load());
+                   EXPECT_EQ(TextOf(w, IDC_SPIN_STEP_HOLD), u"90");
+                   EXPECT_EQ(TextOf(w, IDC_SPIN_STEP_GAP), u"0");
+                   Type(w, IDC_SPIN_STEP_HOLD, u"2500");
+                   Type(w, IDC_SPIN_STEP_GAP, u"60");
                    EXPECT_EQ(IsDlgButtonChecked(w, IDC_BT_LINKED), BST_CHECKED);
                    Type(w, IDC_SPIN_RESYNC_LAST, u"3");
                    EXPECT_EQ(TextOf(w, IDC_SPIN_RESYNC_FIRST), u"3");
@@ -215,6 +226,8 @@ TEST_F(LeverWindows, AxisAndPositionWindowsStoreWithinTheirRangesFromTheRows) {
   EXPECT_EQ(ProfileAxes[0].ResyncFirst, 3);
   EXPECT_EQ(ProfileAxes[0].ResyncLast, 3);
   EXPECT_EQ(ProfileAxes[0].Position(1).UserIndex, 1);
+  EXPECT_EQ(ProfileAxes[0].StepHold, 2000) << "bounded by the range";
+  EXPECT_EQ(ProfileAxes[0].StepGap, 60);
 
   ClearModified();
   DriveModal([&] { OpenRow(ui::TRowCommand::PosSettings, 0, 2); },
@@ -222,15 +235,20 @@ TEST_F(LeverWindows, AxisAndPositionWindowsStoreWithinTheirRangesFromTheRows) {
                  draw,
                  [&](HWND w) {
                    EXPECT_EQ(UntranslatedControls(w), std::vector<std::string>{});
-                   SaveWindowPicture(w, "fmPosSettings-en.png");
+                   SaveWindowPicture(w, Picture("fmPosSettings"));
                    EXPECT_EQ(TextOf(w, IDC_SPIN_INDEX), u"2");
+                   EXPECT_EQ(TextOf(w, IDC_SPIN_GATE_HOLD), u"400");
                    Type(w, IDC_SPIN_INDEX, u"-999");
+                   Type(w, IDC_SPIN_GATE_HOLD, u"700");
                    Click(w, IDOK);
                  },
              });
   EXPECT_EQ(ProfileAxes[0].Position(2).UserIndex, -999);
+  EXPECT_EQ(ProfileAxes[0].Position(2).GateHold, 700);
   EXPECT_TRUE(ProfileModified());
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, LeverWindows, ::testing::Values(u"default.lng", u"ru.lng"));
 
 }  // namespace
 }  // namespace qv::test
