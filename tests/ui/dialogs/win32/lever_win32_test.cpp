@@ -16,6 +16,7 @@
 #include "base/Utf.h"
 #include "engine/PollThread.h"
 #include "engine/Profile.h"
+#include "sim/RecordingKeyboard.h"
 #include "storage/JoySettingsFile.h"
 #include "tests/TempFolder.h"
 #include "tests/ui/dialogs/win32/DialogDriver.h"
@@ -246,6 +247,97 @@ TEST_P(LeverWindows, AxisAndPositionWindowsStoreWithinTheirRangesFromTheRows) {
   EXPECT_EQ(ProfileAxes[0].Position(2).UserIndex, -999);
   EXPECT_EQ(ProfileAxes[0].Position(2).GateHold, 700);
   EXPECT_TRUE(ProfileModified());
+}
+
+// Key-ups of vk sent so far through the tests' recording keyboard.
+int KeyUps(uint16_t vk) {
+  int ups = 0;
+  for (const TKeyInput& input : static_cast<sim::RecordingKeyboard*>(Seams().Keyboard)->Inputs())
+    ups += input.Vk == vk && (input.Flags & KEYEVENTF_KEYUP) != 0 ? 1 : 0;
+  return ups;
+}
+
+// The wizard from the lever window, the user's answer a button of the
+// virtual controller pressed after the third Up tap (held 30 ms as sent):
+// the hold it found fills both fields, which OK stores; no key stays down.
+TEST_P(LeverWindows, MeasureWizardFillsTheHoldOfTheTapBeforeTheButton) {
+  auto* keyboard = static_cast<sim::RecordingKeyboard*>(Seams().Keyboard);
+  keyboard->Clear();
+  ProfileAxes[0].Up = {.ScanCode = 0x1E, .Vkey = 'A'};
+  ProfileAxes[0].Down = {.ScanCode = 0x2C, .Vkey = 'Z'};
+  const auto draw = [](HWND w) {
+    SetForegroundWindow(w);
+    RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+  };
+  std::u16string found;
+  DriveModal([&] { OpenRow(ui::TRowCommand::AxisSettings, 0); },
+             {
+                 [&](HWND w) {
+                   ASSERT_TRUE(IsWindowEnabled(GetDlgItem(w, IDC_BT_MEASURE))) << "two keys: measurable";
+                   PostMessageW(w, WM_COMMAND, MAKEWPARAM(IDC_BT_MEASURE, BN_CLICKED), 0);
+                 },
+                 draw,
+                 [&](HWND wizard) {
+                   EXPECT_EQ(UntranslatedControls(wizard), std::vector<std::string>{});
+                   SaveWindowPicture(wizard, Picture("fmStepMeasure"));
+                   EXPECT_FALSE(Running.load()) << "polling waits while the wizard reads the controller";
+                   Click(wizard, IDC_BT_START);
+                 },
+                 [&](HWND wizard) {
+                   // Countdown, then one Up tap and its undoing Down every 1.5 s.
+                   const DWORD until = GetTickCount() + 20000;
+                   while (KeyUps('Z') < 3 && GetTickCount() < until) Sleep(5);
+                   ASSERT_EQ(KeyUps('Z'), 3) << "the third tap undone";
+                   Set(sim::TControlKind::Button, 0, 128);
+                   Sleep(300);  // the thread reads it and returns, posting its end
+                   (void)wizard;
+                 },
+                 [&](HWND wizard) {
+                   Set(sim::TControlKind::Button, 0, 0);
+                   found = TextOf(wizard, IDC_LB_STATUS);
+                   ASSERT_TRUE(IsWindowEnabled(GetDlgItem(wizard, IDC_BT_USE))) << ToUtf8(found);
+                   Click(wizard, IDC_BT_USE);
+                 },
+                 [&](HWND w) {
+                   EXPECT_EQ(TextOf(w, IDC_SPIN_STEP_GAP), TextOf(w, IDC_SPIN_STEP_HOLD));
+                   EXPECT_EQ(ProfileAxes[0].StepHold, 0) << "nothing stored before OK";
+                   Click(w, IDOK);
+                 },
+             });
+  const int32_t hold = ProfileAxes[0].StepHold;
+  // As really held, rounded up to 5 ms: the 30 ms sent may last a little longer.
+  EXPECT_TRUE(hold == 30 || hold == 35) << hold << " " << ToUtf8(found);
+  EXPECT_EQ(ProfileAxes[0].StepGap, hold);
+  EXPECT_EQ(KeyUps('A'), 3) << "no tap after the answer";
+  EXPECT_TRUE(keyboard->KeysDown().empty());
+  EXPECT_TRUE(Running.load());
+}
+
+// Cancel in the middle of a tap: the wizard's thread is joined, every key is
+// up, and the lever window keeps its fields.
+TEST_P(LeverWindows, MeasureWizardCancelledLeavesEveryKeyUpAndTheFieldsAsTheyWere) {
+  auto* keyboard = static_cast<sim::RecordingKeyboard*>(Seams().Keyboard);
+  keyboard->Clear();
+  ProfileAxes[0].Up = {.ScanCode = 0x1E, .Vkey = 'A'};
+  ProfileAxes[0].Down = {.ScanCode = 0x2C, .Vkey = 'Z'};
+  ProfileAxes[0].StepHold = 80;
+  DriveModal([&] { OpenRow(ui::TRowCommand::AxisSettings, 0); },
+             {
+                 [&](HWND w) { PostMessageW(w, WM_COMMAND, MAKEWPARAM(IDC_BT_MEASURE, BN_CLICKED), 0); },
+                 [&](HWND wizard) { Click(wizard, IDC_BT_START); },
+                 [&](HWND wizard) {
+                   const DWORD until = GetTickCount() + 10000;
+                   while (keyboard->KeysDown().empty() && GetTickCount() < until) Sleep(1);
+                   EXPECT_FALSE(keyboard->KeysDown().empty()) << "a tap under way";
+                   Click(wizard, IDCANCEL);
+                 },
+                 [&](HWND w) {
+                   EXPECT_TRUE(keyboard->KeysDown().empty());
+                   EXPECT_EQ(TextOf(w, IDC_SPIN_STEP_HOLD), u"80");
+                   Click(w, IDCANCEL);
+                 },
+             });
+  EXPECT_EQ(ProfileAxes[0].StepHold, 80);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, LeverWindows, ::testing::Values(u"default.lng", u"ru.lng"));
