@@ -136,6 +136,14 @@ int32_t TJoystick::AxisValue(int axis) const {
   return RtLoad(*JoyAxes[static_cast<size_t>(axis)].Value);
 }
 
+bool TJoystick::AnyButtonDown() const {
+  for (int b = 0; b < JoyButtonCount; ++b) {
+    const int32_t* slot = JoyButtons[static_cast<size_t>(b)].Value;
+    if (slot != nullptr && RtLoad(*slot) != 0) return true;
+  }
+  return false;
+}
+
 void TJoystick::ReacquireWhenDue() {
   const uint32_t now = Seams().Time->Now();
   if (reacquireTried_ && now - lastReacquire_ < LostDeviceMs) return;

@@ -55,6 +55,8 @@ class TJoystick {
   // The value last read of the axis at this position of JoyAxes, as the poll
   // thread may be writing it; 0 for a position past the list.
   int32_t AxisValue(int axis) const;
+  // Whether any button was down at the last read.
+  bool AnyButtonDown() const;
 
  private:
   void SetUp(JoystickApi& api);

@@ -30,6 +30,7 @@ constexpr CatalogEntry RuntimeText(std::string_view section, std::string_view ke
 constexpr std::string_view kMain = "fmMain";
 constexpr std::string_view kJoy = "fmJoySettings";
 constexpr std::string_view kAxis = "fmAxisSettings";
+constexpr std::string_view kMeasure = "fmStepMeasure";
 constexpr std::string_view kPos = "fmPosSettings";
 constexpr std::string_view kAskKey = "fmAskKey";
 constexpr std::string_view kSysCmd = "fmSysCmd";
@@ -104,6 +105,9 @@ constexpr auto kCatalog = std::to_array<CatalogEntry>({
     Caption(kAxis, "grpKeys"),
     Caption(kAxis, "lbUp"),
     Caption(kAxis, "lbDown"),
+    Caption(kAxis, "lbStepHold"),
+    Caption(kAxis, "lbStepGap"),
+    Caption(kAxis, "btMeasure"),
     Hint(kAxis, "btTech"),
     Hint(kAxis, "btDelete"),
     Caption(kAxis, "grpPositions"),
@@ -116,6 +120,22 @@ constexpr auto kCatalog = std::to_array<CatalogEntry>({
     Caption(kAxis, "chkReenumerate"),
     Caption(kAxis, "btOk"),
     Caption(kAxis, "btCancel"),
+
+    // The measuring wizard; its status line is set by the code in every state.
+    Caption(kMeasure, "fmStepMeasure"),
+    Caption(kMeasure, "lbInstruction"),
+    Caption(kMeasure, "btStart"),
+    Caption(kMeasure, "btConfirm"),
+    Caption(kMeasure, "btUse"),
+    Caption(kMeasure, "btCancel"),
+    RuntimeText(kMeasure, "msgReady"),
+    RuntimeText(kMeasure, "msgCountdown", "d"),   // seconds left
+    RuntimeText(kMeasure, "msgSearching", "d"),   // hold, ms
+    RuntimeText(kMeasure, "msgFound", "d"),       // hold, ms
+    RuntimeText(kMeasure, "msgConfirming", "d"),  // hold, ms
+    RuntimeText(kMeasure, "msgDone", "d"),        // hold, ms
+    RuntimeText(kMeasure, "msgCancelled"),
+    RuntimeText(kMeasure, "msgTimedOut"),
 
     // Key capture and system command picker.
     Caption(kAskKey, "fmAskKey"),
@@ -145,6 +165,7 @@ constexpr auto kCatalog = std::to_array<CatalogEntry>({
     Hint(kPos, "btTech"),
     Hint(kPos, "btDelete"),
     Caption(kPos, "lbPosIndex"),
+    Caption(kPos, "lbGateHold"),
     Caption(kPos, "btOk"),
     Caption(kPos, "btCancel"),
 

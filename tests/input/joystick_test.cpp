@@ -212,6 +212,22 @@ TEST_F(JoystickTest, FailedReadKeepsEveryValueAndLostDeviceIsAcquiredAgainAtMost
   EXPECT_EQ(api->AcquireCount() - afterStart, 4);
 }
 
+// The measuring wizard's answer: any one of the buttons, the last one included.
+TEST_F(JoystickTest, AnyButtonDownSeesEachButtonAtTheLastRead) {
+  Start({sim::PlainController(u"Pad", 1, 3, 0)});
+  ASSERT_TRUE(joystick.Poll());
+  EXPECT_FALSE(joystick.AnyButtonDown());
+  for (int b = 0; b < 3; ++b) {
+    api->Set(TControlKind::Button, b, 128);
+    EXPECT_FALSE(joystick.AnyButtonDown()) << "not read yet: " << b;
+    ASSERT_TRUE(joystick.Poll());
+    EXPECT_TRUE(joystick.AnyButtonDown()) << b;
+    api->Set(TControlKind::Button, b, 0);
+    ASSERT_TRUE(joystick.Poll());
+    EXPECT_FALSE(joystick.AnyButtonDown()) << b;
+  }
+}
+
 TEST_F(JoystickTest, ShutdownEmptiesTheListsAndPollReportsNothing) {
   Start({sim::PlainController(u"Pad", 2, 3, 1)});
   joystick.Shutdown();

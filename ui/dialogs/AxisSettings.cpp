@@ -13,6 +13,8 @@ void TAxisSettingsEditor::Load(TProfileAxis& axis, int32_t segmentCount) {
   segmentCount_ = std::clamp(segmentCount, 0, MaxPositions);
   Up.Load(axis.Up);
   Down.Load(axis.Down);
+  StepHold = std::clamp(axis.StepHold, 0, StepTimeMax);
+  StepGap = std::clamp(axis.StepGap, 0, StepTimeMax);
   PosLimit = std::clamp(axis.PosLimit, 0, segmentCount_);
   InitialPos = std::clamp(axis.InitialPos, 0, segmentCount_);
   ResyncFirst = std::clamp(axis.ResyncFirst, 0, ResyncMax);
@@ -40,10 +42,16 @@ void TAxisSettingsEditor::SetLinked(bool down) {
   if (down) ResyncLast = ResyncFirst;
 }
 
+void TAxisSettingsEditor::TakeMeasured(int32_t holdMs) {
+  StepHold = StepGap = std::clamp(holdMs, 0, StepTimeMax);
+}
+
 void TAxisSettingsEditor::Store() {
   TProfileAxis& a = *axis_;
   a.Up = Up.Action;
   a.Down = Down.Action;
+  a.StepHold = std::clamp(StepHold, 0, StepTimeMax);
+  a.StepGap = std::clamp(StepGap, 0, StepTimeMax);
   a.PosLimit = std::clamp(PosLimit, 0, segmentCount_);
   a.ResyncFirst = std::clamp(ResyncFirst, 0, ResyncMax);
   a.ResyncLast = std::clamp(ResyncLast, 0, ResyncMax);
@@ -61,6 +69,9 @@ std::span<const TControlText> AxisSettingsTexts() {
       {"grpKeys", lang::Kind::GroupBox, IDC_GRP_KEYS},
       {"lbUp", lang::Kind::Label, IDC_LB_UP},
       {"lbDown", lang::Kind::Label, IDC_LB_DOWN},
+      {"lbStepHold", lang::Kind::Label, IDC_LB_STEP_HOLD},
+      {"lbStepGap", lang::Kind::Label, IDC_LB_STEP_GAP},
+      {"btMeasure", lang::Kind::Button, IDC_BT_MEASURE},
       {"grpPositions", lang::Kind::GroupBox, IDC_GRP_POSITIONS},
       {"lbPosCount", lang::Kind::Label, IDC_LB_POS_COUNT},
       {"lbInitialPos", lang::Kind::Label, IDC_LB_INITIAL_POS},

@@ -1,6 +1,6 @@
 #pragma once
-// fmAxisSettings' rules: one profile axis's step keys, position limit,
-// initial position and resync taps as working copies, the link that keeps
+// fmAxisSettings' rules: one profile axis's step keys with their tap hold and
+// gap, position limit, initial position and resync taps as working copies, the link that keeps
 // the two resync counts equal, and what OK writes, in that order.
 // fmPosSettings' extra field, a position's notch number, is with the key
 // windows' rules (TKeySettings).
@@ -19,6 +19,8 @@ namespace qv::ui::dialogs {
 class TAxisSettingsEditor {
  public:
   static constexpr int32_t ResyncMax = 999;
+  // Tap hold and gap, ms.
+  static constexpr int32_t StepTimeMax = 2000;
 
   // segmentCount: what the axis's tracker cuts it into, the most that the
   // position limit and the initial position can name.
@@ -34,11 +36,17 @@ class TAxisSettingsEditor {
   void SetLinked(bool down);
   bool Linked() const { return linked_; }
 
-  // OK: keys, then limit, resync and initial position, then the renumbering,
+  // A measured hold goes into both fields, as the measuring wizard advises:
+  // a gap as long as the hold keeps two taps apart for the same simulator.
+  void TakeMeasured(int32_t holdMs);
+
+  // OK: keys with their hold and gap, then limit, resync and initial position, then the renumbering,
   // then the profile marked modified.
   void Store();
 
   TPressKeyFrame Up, Down;
+  int32_t StepHold = 0;
+  int32_t StepGap = 0;
   int32_t PosLimit = 0;
   int32_t InitialPos = 0;
   int32_t ResyncFirst = 0;

@@ -25,11 +25,15 @@ void TKeySettings::Load(TAxisPosition& position) {
   Load(position.Events);
   position_ = &position;
   UserIndex = position.UserIndex;
+  GateHold = std::clamp(position.GateHold, 0, GateHoldMax);
 }
 
 void TKeySettings::Store() {
   if (button_ != nullptr && ParkPos >= ppNone && ParkPos <= ppPress) button_->ParkPos = uint8_t(ParkPos);
-  if (position_ != nullptr) position_->UserIndex = std::clamp(UserIndex, MinUserIndex, MaxUserIndex);
+  if (position_ != nullptr) {
+    position_->UserIndex = std::clamp(UserIndex, MinUserIndex, MaxUserIndex);
+    position_->GateHold = std::clamp(GateHold, 0, GateHoldMax);
+  }
   Keys.Store(*events_);
   MarkModified();
 }
@@ -45,6 +49,7 @@ constexpr auto keyWindowTexts = std::to_array<TControlText>({
 });
 constexpr auto posIndexTexts = std::to_array<TControlText>({
     {"lbPosIndex", lang::Kind::Label, IDC_LB_POS_INDEX},
+    {"lbGateHold", lang::Kind::Label, IDC_LB_GATE_HOLD},
 });
 constexpr auto parkTexts = std::to_array<TControlText>({
     {"lbInitialPos", lang::Kind::Label, IDC_LB_INITIAL_POS},

@@ -1,8 +1,8 @@
 #pragma once
 // The key windows' rules: fmHatPosSettings edits one key block,
 // fmButtonSettings one button's block with its park state, and fmPosSettings
-// one axis position's block with its notch number. OK writes the park state
-// or the number, then the frames' copies, then marks the profile modified;
+// one axis position's block with its notch number and gate hold. OK writes
+// the park state or the number and hold, then the frames' copies, then marks the profile modified;
 // Cancel writes nothing.
 #include <array>
 #include <cstdint>
@@ -26,10 +26,12 @@ class TKeySettings {
   void Store();
 
   static constexpr int32_t MinUserIndex = -999, MaxUserIndex = 999;
+  static constexpr int32_t GateHoldMax = 3000;  // ms
 
   TButtonFrame Keys;
   int ParkPos = -1;  // the list's index; -1 without a park state
   int32_t UserIndex = 0;
+  int32_t GateHold = 0;
 
  private:
   TKeyEvents* events_ = nullptr;

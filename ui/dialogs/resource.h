@@ -81,6 +81,9 @@
 #define IDC_LB_POS_INDEX 812
 #define IDC_SPIN_INDEX 813
 #define IDC_UD_INDEX 814
+#define IDC_LB_GATE_HOLD 815
+#define IDC_SPIN_GATE_HOLD 816
+#define IDC_UD_GATE_HOLD 817
 
 #define IDD_AXIS_SETTINGS 1200
 #define IDC_GRP_KEYS 1201
@@ -103,6 +106,21 @@
 #define IDC_UD_RESYNC_LAST 1218
 #define IDC_BT_LINKED 1219
 #define IDC_CHK_REENUMERATE 1220
+#define IDC_LB_STEP_HOLD 1221
+#define IDC_SPIN_STEP_HOLD 1222
+#define IDC_UD_STEP_HOLD 1223
+#define IDC_LB_STEP_GAP 1224
+#define IDC_SPIN_STEP_GAP 1225
+#define IDC_UD_STEP_GAP 1226
+#define IDC_BT_MEASURE 1227
+
+// The measuring wizard of the axis window.
+#define IDD_STEP_MEASURE 1300
+#define IDC_LB_INSTRUCTION 1301
+#define IDC_LB_STATUS 1302
+#define IDC_BT_START 1303
+#define IDC_BT_CONFIRM 1304
+#define IDC_BT_USE 1305
 
 // The joystick window and its pages, child dialogs of their own.
 #define IDD_JOY_SETTINGS 1000

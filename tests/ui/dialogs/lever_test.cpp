@@ -296,6 +296,66 @@ TEST(AxisSettings, OkWritesEveryFieldRenumbersAllPositionsAndMarksTheProfile) {
   ClearModified();
 }
 
+// The per-lever timing fields: a stored value out of range (a hand-edited
+// profile) shows within range, Cancel writes nothing, OK writes what was
+// typed within range, and a measured hold fills both fields.
+struct TimingCase {
+  int32_t stored, shown, typed, written;
+};
+constexpr TimingCase StepTimeCases[] = {
+    {0, 0, 115, 115}, {2500, 2000, 2001, 2000}, {-5, 0, -1, 0}, {60, 60, 2000, 2000}};
+
+TEST(AxisSettings, TapHoldAndGapShowAndWriteWithinTheirRange) {
+  for (const TimingCase& c : StepTimeCases) {
+    SCOPED_TRACE(c.stored);
+    ResetProfile();
+    ClearModified();
+    TProfileAxis& axis = ProfileAxes[1];
+    axis.StepHold = c.stored;
+    axis.StepGap = c.stored;
+    TAxisSettingsEditor editor;
+    editor.Load(axis, 4);
+    EXPECT_EQ(editor.StepHold, c.shown);
+    EXPECT_EQ(editor.StepGap, c.shown);
+    editor.StepHold = c.typed;  // the gap is left as shown
+    EXPECT_EQ(axis.StepHold, c.stored) << "nothing written before OK";
+    editor.Store();
+    EXPECT_EQ(axis.StepHold, c.written);
+    EXPECT_EQ(axis.StepGap, c.shown);
+    EXPECT_TRUE(ProfileModified());
+
+    editor.Load(axis, 4);
+    editor.TakeMeasured(c.typed);
+    EXPECT_EQ(editor.StepHold, c.written) << "a measured hold fills both fields";
+    EXPECT_EQ(editor.StepGap, c.written);
+  }
+  ResetProfile();
+  ClearModified();
+}
+
+TEST(PosSettings, GateHoldShowsAndWritesWithinItsRange) {
+  constexpr TimingCase cases[] = {
+      {0, 0, 300, 300}, {3500, 3000, 3001, 3000}, {-1, 0, -20, 0}, {700, 700, 0, 0}};
+  for (const TimingCase& c : cases) {
+    SCOPED_TRACE(c.stored);
+    ResetProfile();
+    ClearModified();
+    TAxisPosition& position = ProfileAxes[0].Position(4);
+    position.GateHold = c.stored;
+    TKeySettings settings;
+    settings.Load(position);
+    EXPECT_EQ(settings.GateHold, c.shown);
+    settings.GateHold = c.typed;
+    EXPECT_EQ(position.GateHold, c.stored) << "nothing written before OK";
+    settings.Store();
+    EXPECT_EQ(position.GateHold, c.written);
+    EXPECT_EQ(position.UserIndex, 4) << "the notch number stays";
+    EXPECT_TRUE(ProfileModified());
+  }
+  ResetProfile();
+  ClearModified();
+}
+
 TEST(PosSettings, OkStoresTheNotchNumberWithinItsRangeAndTheKeys) {
   struct Case {
     int32_t typed, stored;

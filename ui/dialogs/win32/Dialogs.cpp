@@ -19,7 +19,8 @@ void RegisterCommonControls() {
 
 TDialogs::TDialogs(HWND owner, input::TJoystick& joystick, const std::u16string& version)
     : JoySettings(joystick),
-      AxisSettings(AskKey, SysCmd),
+      AxisSettings(AskKey, SysCmd, StepMeasure),
+      StepMeasure(joystick),
       HatPosSettings(AskKey, SysCmd),
       PosSettings(AskKey, SysCmd),
       ProgSettings(joystick),

@@ -19,6 +19,7 @@
 #include "ui/dialogs/win32/f_JoySettings.h"
 #include "ui/dialogs/win32/f_PosSettings.h"
 #include "ui/dialogs/win32/f_ProgSettings.h"
+#include "ui/dialogs/win32/f_StepMeasure.h"
 #include "ui/dialogs/win32/f_SysCmd.h"
 
 namespace qv::ui::dialogs::win32 {
@@ -39,6 +40,7 @@ class TDialogs {
   // windows it opens only keeps references to them until it is shown.
   TfmJoySettings JoySettings;
   TfmAxisSettings AxisSettings;
+  TfmStepMeasure StepMeasure;
   TfmAskKey AskKey;
   TfmCompatibility Compatibility;
   TfmHatPosSettings HatPosSettings;

@@ -17,8 +17,13 @@ void TfmPosSettings::OnInit() {
   index_.Attach(Handle(), IDC_SPIN_INDEX, IDC_UD_INDEX, TKeySettings::MinUserIndex,
                 TKeySettings::MaxUserIndex);
   index_.SetValue(logic_.UserIndex);
+  gateHold_.Attach(Handle(), IDC_SPIN_GATE_HOLD, IDC_UD_GATE_HOLD, 0, TKeySettings::GateHoldMax);
+  gateHold_.SetValue(logic_.GateHold);
 }
 
-void TfmPosSettings::OnOk() { logic_.UserIndex = index_.Value(); }
+void TfmPosSettings::OnOk() {
+  logic_.UserIndex = index_.Value();
+  logic_.GateHold = gateHold_.Value();
+}
 
 }  // namespace qv::ui::dialogs::win32

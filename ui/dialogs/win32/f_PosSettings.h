@@ -1,6 +1,7 @@
 #pragma once
-// fmPosSettings: one lever position's keys and the simulator's notch number
-// it stands for. The key window with one spin edit more.
+// fmPosSettings: one lever position's keys, the simulator's notch number it
+// stands for and the longer hold of the gate above that notch. The key window
+// with two spin edits more.
 #include <windows.h>
 
 #include <cstdint>
@@ -20,7 +21,7 @@ class TfmPosSettings final : public TKeyWindow {
   void OnInit() override;
   void OnOk() override;
 
-  TSpinEdit index_;
+  TSpinEdit index_, gateHold_;
 };
 
 }  // namespace qv::ui::dialogs::win32

@@ -89,6 +89,7 @@ void TfrPressKey::Show() {
   if (!shown.DeleteEnabled && GetFocus() == Item(IDC_BT_DELETE)) SetFocus(Item(IDC_BT_KEY));
   EnableControls(Handle(), {IDC_SPIN_REPEAT, IDC_UD_REPEAT}, shown.RepeatEnabled);
   EnableWindow(Item(IDC_BT_DELETE), shown.DeleteEnabled);
+  if (OnShow) OnShow();
 }
 
 }  // namespace qv::ui::dialogs::win32

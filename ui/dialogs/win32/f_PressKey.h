@@ -5,6 +5,8 @@
 // the working copy its logic holds.
 #include <windows.h>
 
+#include <functional>
+
 #include "lang/Component.h"
 #include "ui/dialogs/PressKeyFrame.h"
 #include "ui/dialogs/win32/ChildDialog.h"
@@ -23,6 +25,8 @@ class TfrPressKey final : public TChildDialog {
   // Made in the place of the window's placeholder control, with the texts
   // of part, showing the working copy. showRepeat false hides the count.
   void Create(HWND window, int placeholderId, const lang::TComponent& part, bool showRepeat);
+  // Heard each time the frame shows its working copy, a new key included.
+  std::function<void()> OnShow;
 
  private:
   void OnInit() override;

@@ -16,6 +16,7 @@
 #include "base/Utf.h"
 #include "engine/PollThread.h"
 #include "engine/Profile.h"
+#include "sim/RecordingKeyboard.h"
 #include "storage/JoySettingsFile.h"
 #include "tests/TempFolder.h"
 #include "tests/ui/dialogs/win32/DialogDriver.h"
@@ -168,8 +169,12 @@ TEST_F(JoySettingsWindow, CancelKeepsNothingAndAFailedSaveStartsPollingWithOneBo
   EXPECT_TRUE(Running.load());
 }
 
-class LeverWindows : public MainWindowTest {
+class LeverWindows : public MainWindowTest, public ::testing::WithParamInterface<const char16_t*> {
  protected:
+  void SetUp() override { Open(GetParam()); }
+  std::string Picture(const std::string& name) const {
+    return name + (std::u16string_view(GetParam()) == u"ru.lng" ? "-ru.png" : "-en.png");
+  }
   void TearDown() override {
     ClearModified();
     ResetProfile();
@@ -178,14 +183,17 @@ class LeverWindows : public MainWindowTest {
 };
 
 // The axis window bounds the limit and the start by the lever's segments,
-// keeps linked counts equal and renumbers on OK; the position window takes
-// a negative notch number. Both are pictured in both languages.
-TEST_F(LeverWindows, AxisAndPositionWindowsStoreWithinTheirRangesFromTheRows) {
+// keeps linked counts equal, bounds the tap hold and renumbers on OK; the
+// position window takes a negative notch number and a gate hold. Both are
+// pictured in both languages.
+TEST_P(LeverWindows, AxisAndPositionWindowsStoreWithinTheirRangesFromTheRows) {
   const int32_t segments = AxisTrackers[0].SegmentCount;
   ASSERT_TRUE(AxisTrackers[0].Active);
   ASSERT_GT(segments, 1);
   ProfileAxes[0].ResyncFirst = ProfileAxes[0].ResyncLast = 2;
   ProfileAxes[0].Position(1).UserIndex = 7;
+  ProfileAxes[0].StepHold = 90;
+  ProfileAxes[0].Position(2).GateHold = 400;
   ClearModified();
   const auto draw = [](HWND w) {
     SetForegroundWindow(w);
@@ -196,8 +204,12 @@ TEST_F(LeverWindows, AxisAndPositionWindowsStoreWithinTheirRangesFromTheRows) {
                  draw,
                  [&](HWND w) {
                    EXPECT_EQ(UntranslatedControls(w), std::vector<std::string>{});
-                   SaveWindowPicture(w, "fmAxisSettings-en.png");
+                   SaveWindowPicture(w, Picture("fmAxisSettings"));
                    EXPECT_FALSE(Running.load());
+                   EXPECT_EQ(TextOf(w, IDC_SPIN_STEP_HOLD), u"90");
+                   EXPECT_EQ(TextOf(w, IDC_SPIN_STEP_GAP), u"0");
+                   Type(w, IDC_SPIN_STEP_HOLD, u"2500");
+                   Type(w, IDC_SPIN_STEP_GAP, u"60");
                    EXPECT_EQ(IsDlgButtonChecked(w, IDC_BT_LINKED), BST_CHECKED);
                    Type(w, IDC_SPIN_RESYNC_LAST, u"3");
                    EXPECT_EQ(TextOf(w, IDC_SPIN_RESYNC_FIRST), u"3");
@@ -215,6 +227,8 @@ TEST_F(LeverWindows, AxisAndPositionWindowsStoreWithinTheirRangesFromTheRows) {
   EXPECT_EQ(ProfileAxes[0].ResyncFirst, 3);
   EXPECT_EQ(ProfileAxes[0].ResyncLast, 3);
   EXPECT_EQ(ProfileAxes[0].Position(1).UserIndex, 1);
+  EXPECT_EQ(ProfileAxes[0].StepHold, 2000) << "bounded by the range";
+  EXPECT_EQ(ProfileAxes[0].StepGap, 60);
 
   ClearModified();
   DriveModal([&] { OpenRow(ui::TRowCommand::PosSettings, 0, 2); },
@@ -222,15 +236,111 @@ TEST_F(LeverWindows, AxisAndPositionWindowsStoreWithinTheirRangesFromTheRows) {
                  draw,
                  [&](HWND w) {
                    EXPECT_EQ(UntranslatedControls(w), std::vector<std::string>{});
-                   SaveWindowPicture(w, "fmPosSettings-en.png");
+                   SaveWindowPicture(w, Picture("fmPosSettings"));
                    EXPECT_EQ(TextOf(w, IDC_SPIN_INDEX), u"2");
+                   EXPECT_EQ(TextOf(w, IDC_SPIN_GATE_HOLD), u"400");
                    Type(w, IDC_SPIN_INDEX, u"-999");
+                   Type(w, IDC_SPIN_GATE_HOLD, u"700");
                    Click(w, IDOK);
                  },
              });
   EXPECT_EQ(ProfileAxes[0].Position(2).UserIndex, -999);
+  EXPECT_EQ(ProfileAxes[0].Position(2).GateHold, 700);
   EXPECT_TRUE(ProfileModified());
 }
+
+// Key-ups of vk sent so far through the tests' recording keyboard.
+int KeyUps(uint16_t vk) {
+  int ups = 0;
+  for (const TKeyInput& input : static_cast<sim::RecordingKeyboard*>(Seams().Keyboard)->Inputs())
+    ups += input.Vk == vk && (input.Flags & KEYEVENTF_KEYUP) != 0 ? 1 : 0;
+  return ups;
+}
+
+// The wizard from the lever window, the user's answer a button of the
+// virtual controller pressed after the third Up tap (held 30 ms as sent):
+// the hold it found fills both fields, which OK stores; no key stays down.
+TEST_P(LeverWindows, MeasureWizardFillsTheHoldOfTheTapBeforeTheButton) {
+  auto* keyboard = static_cast<sim::RecordingKeyboard*>(Seams().Keyboard);
+  keyboard->Clear();
+  ProfileAxes[0].Up = {.ScanCode = 0x1E, .Vkey = 'A'};
+  ProfileAxes[0].Down = {.ScanCode = 0x2C, .Vkey = 'Z'};
+  const auto draw = [](HWND w) {
+    SetForegroundWindow(w);
+    RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+  };
+  std::u16string found;
+  DriveModal([&] { OpenRow(ui::TRowCommand::AxisSettings, 0); },
+             {
+                 [&](HWND w) {
+                   ASSERT_TRUE(IsWindowEnabled(GetDlgItem(w, IDC_BT_MEASURE))) << "two keys: measurable";
+                   PostMessageW(w, WM_COMMAND, MAKEWPARAM(IDC_BT_MEASURE, BN_CLICKED), 0);
+                 },
+                 draw,
+                 [&](HWND wizard) {
+                   EXPECT_EQ(UntranslatedControls(wizard), std::vector<std::string>{});
+                   SaveWindowPicture(wizard, Picture("fmStepMeasure"));
+                   EXPECT_FALSE(Running.load()) << "polling waits while the wizard reads the controller";
+                   Click(wizard, IDC_BT_START);
+                 },
+                 [&](HWND wizard) {
+                   // Countdown, then one Up tap and its undoing Down every 1.5 s.
+                   const DWORD until = GetTickCount() + 20000;
+                   while (KeyUps('Z') < 3 && GetTickCount() < until) Sleep(5);
+                   ASSERT_EQ(KeyUps('Z'), 3) << "the third tap undone";
+                   Set(sim::TControlKind::Button, 0, 128);
+                   Sleep(300);  // the thread reads it and returns, posting its end
+                   (void)wizard;
+                 },
+                 [&](HWND wizard) {
+                   Set(sim::TControlKind::Button, 0, 0);
+                   found = TextOf(wizard, IDC_LB_STATUS);
+                   ASSERT_TRUE(IsWindowEnabled(GetDlgItem(wizard, IDC_BT_USE))) << ToUtf8(found);
+                   Click(wizard, IDC_BT_USE);
+                 },
+                 [&](HWND w) {
+                   EXPECT_EQ(TextOf(w, IDC_SPIN_STEP_GAP), TextOf(w, IDC_SPIN_STEP_HOLD));
+                   EXPECT_EQ(ProfileAxes[0].StepHold, 0) << "nothing stored before OK";
+                   Click(w, IDOK);
+                 },
+             });
+  const int32_t hold = ProfileAxes[0].StepHold;
+  // As really held, rounded up to 5 ms: the 30 ms sent may last a little longer.
+  EXPECT_TRUE(hold == 30 || hold == 35) << hold << " " << ToUtf8(found);
+  EXPECT_EQ(ProfileAxes[0].StepGap, hold);
+  EXPECT_EQ(KeyUps('A'), 3) << "no tap after the answer";
+  EXPECT_TRUE(keyboard->KeysDown().empty());
+  EXPECT_TRUE(Running.load());
+}
+
+// Cancel in the middle of a tap: the wizard's thread is joined, every key is
+// up, and the lever window keeps its fields.
+TEST_P(LeverWindows, MeasureWizardCancelledLeavesEveryKeyUpAndTheFieldsAsTheyWere) {
+  auto* keyboard = static_cast<sim::RecordingKeyboard*>(Seams().Keyboard);
+  keyboard->Clear();
+  ProfileAxes[0].Up = {.ScanCode = 0x1E, .Vkey = 'A'};
+  ProfileAxes[0].Down = {.ScanCode = 0x2C, .Vkey = 'Z'};
+  ProfileAxes[0].StepHold = 80;
+  DriveModal([&] { OpenRow(ui::TRowCommand::AxisSettings, 0); },
+             {
+                 [&](HWND w) { PostMessageW(w, WM_COMMAND, MAKEWPARAM(IDC_BT_MEASURE, BN_CLICKED), 0); },
+                 [&](HWND wizard) { Click(wizard, IDC_BT_START); },
+                 [&](HWND wizard) {
+                   const DWORD until = GetTickCount() + 10000;
+                   while (keyboard->KeysDown().empty() && GetTickCount() < until) Sleep(1);
+                   EXPECT_FALSE(keyboard->KeysDown().empty()) << "a tap under way";
+                   Click(wizard, IDCANCEL);
+                 },
+                 [&](HWND w) {
+                   EXPECT_TRUE(keyboard->KeysDown().empty());
+                   EXPECT_EQ(TextOf(w, IDC_SPIN_STEP_HOLD), u"80");
+                   Click(w, IDCANCEL);
+                 },
+             });
+  EXPECT_EQ(ProfileAxes[0].StepHold, 80);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, LeverWindows, ::testing::Values(u"default.lng", u"ru.lng"));
 
 }  // namespace
 }  // namespace qv::test
