@@ -183,6 +183,7 @@ void TPollLoop::ReEnter() {
   // The steps queued when we went quiet go out before the catch-up steps.
   FreezeSteps(false);
   ReEnterSilently();
+  ServeSchedule();
   outage_.Forget();
 }
 
