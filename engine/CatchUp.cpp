@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/Evaluate.h"
+#include "engine/KeySchedule.h"
 #include "engine/Profile.h"
 
 namespace qv {
@@ -82,6 +83,7 @@ void CatchUpSimulatorLevers() {
     if (!AxisTrackers[static_cast<size_t>(k)].Active || !axis.Synced || !IsPosition(axis, kept.Pos)) continue;
     if (!IsPosition(axis, axis.CurrentPos) || axis.CurrentPos == kept.Pos) continue;
     if (kept.Setup != LeverSetupHash(k)) continue;
+    const TLaneScope lane(AxisLane(k));
     StepLever(axis, kept.Pos, axis.CurrentPos);
   }
   ForgetSimulatorLevers();

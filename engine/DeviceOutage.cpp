@@ -1,6 +1,7 @@
 #include "engine/DeviceOutage.h"
 
 #include "engine/Evaluate.h"
+#include "engine/KeySchedule.h"
 #include "engine/Profile.h"
 
 namespace qv {
@@ -52,6 +53,9 @@ bool TDeviceOutage::Follow(bool valid, uint32_t now) {
     since_ = now;
   }
   if (released_ || now - since_ < DeviceLostAfterMs) return false;
+  // Queued steps still go out, a step under way included; nothing else
+  // queued may press a key after this.
+  SettleSchedule(TSettle::Continue);
   ReleaseHeldKeys();
   released_ = true;
   return true;

@@ -1,7 +1,9 @@
 #include "engine/Evaluate.h"
 
 #include "engine/KeyOutput.h"
+#include "engine/KeySchedule.h"
 #include "engine/Profile.h"
+#include "engine/StepTaps.h"
 #include "engine/Tracker.h"
 
 namespace qv {
@@ -74,6 +76,7 @@ bool EvaluateButton(int b, bool taps) {
 }
 
 void ParkAxisAt(int k) {
+  const TLaneScope lane(AxisLane(k));
   TProfileAxis& axis = ProfileAxes[static_cast<size_t>(k)];
   if (!AxisTrackers[static_cast<size_t>(k)].Active || !axis.Synced) return;
   if (axis.InitialPos < 1 || axis.InitialPos > axis.PosCount || axis.CurrentPos == axis.InitialPos) return;
@@ -94,12 +97,13 @@ bool IsPosition(const TProfileAxis& axis, int32_t p) {
 // Step taps are counted in 64 bits: UserIndex and the resync counts come
 // from a file and may be anything.
 void StepLever(TProfileAxis& axis, int32_t from, int32_t to) {
+  const int64_t start = axis.Position(from).UserIndex;
   const int64_t target = axis.Position(to).UserIndex;
-  const int64_t d = target - axis.Position(from).UserIndex;
+  const int64_t d = target - start;
   if (d > 0) {
-    Tap(axis.Up, d + (target == axis.MaxUserIndex ? axis.ResyncLast : 0));
+    StepTaps(axis, axis.Up, 1, start, d, target == axis.MaxUserIndex ? axis.ResyncLast : 0);
   } else if (d < 0) {
-    Tap(axis.Down, -d + (target == axis.MinUserIndex ? axis.ResyncFirst : 0));
+    StepTaps(axis, axis.Down, -1, start, -d, target == axis.MinUserIndex ? axis.ResyncFirst : 0);
   }
 }
 
@@ -121,10 +125,17 @@ bool Evaluate(bool taps) {
 bool EvaluateControls(bool taps) {
   bool changed = false;
   for (int k = 0; k < JoyAxisCount; ++k) {
+    const TLaneScope lane(AxisLane(k));
     if (AxisTrackers[static_cast<size_t>(k)].Active) changed = EvaluateAxis(k, taps) || changed;
   }
-  for (int h = 0; h < JoyHatCount; ++h) changed = EvaluateHat(h, taps) || changed;
-  for (int b = 0; b < JoyButtonCount; ++b) changed = EvaluateButton(b, taps) || changed;
+  for (int h = 0; h < JoyHatCount; ++h) {
+    const TLaneScope lane(HatLane(h));
+    changed = EvaluateHat(h, taps) || changed;
+  }
+  for (int b = 0; b < JoyButtonCount; ++b) {
+    const TLaneScope lane(ButtonLane(b));
+    changed = EvaluateButton(b, taps) || changed;
+  }
   return changed;
 }
 
@@ -158,6 +169,7 @@ void ParkAllButtons() {
     TProfileButton& button = ProfileButtons[static_cast<size_t>(b)];
     int32_t& lastState = ButtonLastState[static_cast<size_t>(b)];
     if (!button.Synced) continue;
+    const TLaneScope lane(ButtonLane(b));
     // Judged by the raw value, not by the last evaluated state: a parking
     // command runs in the middle of a cycle, and the buttons after the one
     // that carries it have not been evaluated yet.
@@ -183,6 +195,7 @@ void ReEnterParkedButtons() {
   for (int b = 0; b < JoyButtonCount; ++b) {
     TProfileButton& button = ProfileButtons[static_cast<size_t>(b)];
     if (button.Synced || !button.ParkedDown) continue;
+    const TLaneScope lane(ButtonLane(b));
     RtStore(ButtonLastState[static_cast<size_t>(b)], 1);
     EnterState(button.Events, false);
   }

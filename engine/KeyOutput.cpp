@@ -4,6 +4,7 @@
 #include <array>
 
 #include "engine/Hooks.h"
+#include "engine/KeySchedule.h"
 #include "engine/Profile.h"
 
 namespace qv {
@@ -36,14 +37,10 @@ TKeyInput ModifierRecord(int bit, bool up) {
 void SendOne(const TKeyInput& record) { Seams().Keyboard->Send(std::span<const TKeyInput>(&record, 1)); }
 
 // The pauses come from a profile, which anyone may edit: within the
-// compatibility dialog's range, so that "TapPause=100000" cannot stall the
-// poll thread (and the window, which waits for it). The stored value stays
-// as read, so the profile saves back unchanged.
+// compatibility dialog's range, so that "TapPause=100000" cannot hold a
+// control's records back for minutes. The stored value stays as read, so
+// the profile saves back unchanged.
 constexpr int32_t MaxPauseMs = 1000;
-
-void Wait(int32_t ms) {
-  if (ms > 0) Seams().Time->Sleep(static_cast<uint32_t>(std::min(ms, MaxPauseMs)));
-}
 
 void Dispatch(bool up, int32_t command, int32_t count) {
   CallHook(EngineHooks.SysCommand, up, command, count);
@@ -80,49 +77,89 @@ void PressModifiers(uint16_t set) {
 }
 
 void ReleaseModifiers(uint16_t set) {
-  if ((set & ((1u << ModifierCount) - 1)) == 0) return;
-  Wait(ShiftPause);
   for (int bit = ModifierCount - 1; bit >= 0; --bit) {
     if (set & (1u << bit)) SendOne(ModifierRecord(bit, true));
   }
+}
+
+int64_t TapTimes(const TKeyAction& action, int64_t count) {
+  // Both factors come from a file: cap each before multiplying, so nothing overflows.
+  const int64_t repeat = std::clamp<int64_t>(action.Repeat, 1, MaxTapCount);
+  return std::min(std::clamp<int64_t>(count, 0, MaxTapCount) * repeat, MaxTapCount);
+}
+
+uint32_t PauseMs(int32_t ms) { return static_cast<uint32_t>(std::clamp(ms, 0, MaxPauseMs)); }
+
+std::vector<TScheduled> TimedTaps(const TKeyAction& action, int64_t times, TTapTiming timing) {
+  std::vector<TScheduled> records;
+  const uint16_t modifiers = action.Modifiers & ((1u << ModifierCount) - 1);
+  if (modifiers != 0) records.push_back({0, [modifiers] { PressModifiers(modifiers); }, true});
+  const TKeyInput down = KeyRecord(action, false);
+  const TKeyInput up = KeyRecord(action, true);
+  for (int64_t i = 0; i < times; ++i) {
+    if (timing.BeforeDown == 0 && timing.Hold == 0) {
+      records.push_back({0, [down, up] { Seams().Keyboard->Send(std::array<TKeyInput, 2>{down, up}); }});
+    } else {
+      records.push_back({timing.BeforeDown, [down] { SendOne(down); }});
+      records.push_back({timing.Hold, [up] { SendOne(up); }, false, false, true});
+    }
+  }
+  if (modifiers != 0)
+    records.push_back(
+        {timing.BeforeModifiersUp, [modifiers] { ReleaseModifiers(modifiers); }, false, true, true});
+  return records;
 }
 
 void Tap(const TKeyAction& action, int64_t count) {
   if (action.SysCmd != 0) {
     // Once, whatever the count; a Repeat below 1 counts as 1, so a command
     // never runs backwards.
-    Dispatch(false, action.SysCmd, std::max<int32_t>(1, action.Repeat));
+    const int32_t times = std::max<int32_t>(1, action.Repeat);
+    Schedule({{0, [command = action.SysCmd, times] { Dispatch(false, command, times); }}});
     return;
   }
   if (action.ScanCode == 0 && action.Vkey == 0) return;
-  PressModifiers(action.Modifiers);
-  const std::array<TKeyInput, 2> pair{KeyRecord(action, false), KeyRecord(action, true)};
-  // Both factors come from a file: cap each before multiplying, so nothing overflows.
-  const int64_t repeat = std::clamp<int64_t>(action.Repeat, 1, MaxTapCount);
-  const int64_t n = std::min(std::clamp<int64_t>(count, 0, MaxTapCount) * repeat, MaxTapCount);
-  for (int64_t i = 0; i < n; ++i) {
-    if (TapPause > 0) {
-      Wait(TapPause);
-      SendOne(pair[0]);
-      Wait(TapPause);
-      SendOne(pair[1]);
-    } else {
-      Seams().Keyboard->Send(pair);
-    }
+  const int64_t times = TapTimes(action, count);
+  if (CompatibilityInUse()) {
+    Schedule(TimedTaps(action, times, CompatibilityTiming()));
+    return;
   }
-  ReleaseModifiers(action.Modifiers);
+  Schedule({{0, [action, times] {
+               PressModifiers(action.Modifiers);
+               const std::array<TKeyInput, 2> pair{KeyRecord(action, false), KeyRecord(action, true)};
+               for (int64_t i = 0; i < times; ++i) Seams().Keyboard->Send(pair);
+               ReleaseModifiers(action.Modifiers);
+             }}});
 }
 
+TTapTiming CompatibilityTiming() { return {PauseMs(TapPause), PauseMs(TapPause), PauseMs(ShiftPause)}; }
+
 void EnterHold(const TKeyAction& hold) {
-  PressModifiers(hold.Modifiers);
-  KeyEvent(hold, false);
-  RegisterAutoRepeat(hold);
+  Schedule({{0, [hold] {
+               PressModifiers(hold.Modifiers);
+               KeyEvent(hold, false);
+               RegisterAutoRepeat(hold);
+             }}});
 }
 
 void LeaveHold(const TKeyAction& hold) {
-  if (IsRepeatable(hold)) StopAutoRepeat();
-  KeyEvent(hold, true);
-  ReleaseModifiers(hold.Modifiers);
+  const auto up = [hold] {
+    if (IsRepeatable(hold)) StopAutoRepeat();
+    KeyEvent(hold, true);
+  };
+  const uint16_t modifiers = hold.Modifiers & ((1u << ModifierCount) - 1);
+  const auto modifiersUp = [modifiers] { ReleaseModifiers(modifiers); };
+  const uint32_t pause = PauseMs(ShiftPause);
+  if (modifiers != 0 && pause > 0) {
+    Schedule({{0, up, false, false, true, true}, {pause, modifiersUp, false, false, true, true}});
+  } else {
+    Schedule({{0,
+               [up, modifiersUp] {
+                 up();
+                 modifiersUp();
+               },
+               false, false, true, true}});
+  }
 }
 
 bool IsRepeatable(const TKeyAction& action) {
@@ -159,7 +196,8 @@ void RegisterAutoRepeat(const TKeyAction& action) {
 void StopAutoRepeat() { repeatSlot.Key.Clear(); }
 
 void AutoRepeatTick() {
-  if (repeatSlot.Key.Vkey == 0) return;
+  // Nothing may reach the simulator inside another tap's modifiers.
+  if (repeatSlot.Key.Vkey == 0 || TapModifiersDown()) return;
   const uint32_t now = Seams().Time->Now();
   const auto late = static_cast<int32_t>(now - repeatSlot.Due);
   if (late < 0) return;
@@ -169,7 +207,7 @@ void AutoRepeatTick() {
 }
 
 int32_t AutoRepeatDueIn(uint32_t now) {
-  if (repeatSlot.Key.Vkey == 0) return -1;
+  if (repeatSlot.Key.Vkey == 0 || TapModifiersDown()) return -1;
   return std::max(0, static_cast<int32_t>(repeatSlot.Due - now));
 }
 

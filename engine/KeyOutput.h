@@ -1,11 +1,13 @@
 #pragma once
-// Turning key actions into keyboard records, with the two compatibility
-// pauses and the one keyboard-like auto-repeat slot. Poll thread only,
-// except ActionText.
+// Turning key actions into keyboard records, scheduled in the current
+// control's lane with the two compatibility pauses, and the one
+// keyboard-like auto-repeat slot. Poll thread only, except ActionText.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "engine/KeyAction.h"
+#include "engine/KeySchedule.h"
 #include "engine/Seams.h"
 
 namespace qv {
@@ -18,8 +20,22 @@ TKeyInput KeyRecord(const TKeyAction& action, bool up);
 void KeyEvent(const TKeyAction& action, bool up);
 // count x Repeat down/up pairs inside the action's modifiers.
 void Tap(const TKeyAction& action, int64_t count);
+// count x Repeat, capped.
+int64_t TapTimes(const TKeyAction& action, int64_t count);
+// At once, ascending / descending.
 void PressModifiers(uint16_t set);
 void ReleaseModifiers(uint16_t set);
+
+// When the records of timed taps go out, each after the one before.
+struct TTapTiming {
+  uint32_t BeforeDown = 0;
+  uint32_t Hold = 0;
+  uint32_t BeforeModifiersUp = 0;
+};
+TTapTiming CompatibilityTiming();
+// times down/up pairs of action inside its modifiers, as scheduled records;
+// the modifiers' records open and close a span no other control enters.
+std::vector<TScheduled> TimedTaps(const TKeyAction& action, int64_t times, TTapTiming timing);
 
 void EnterHold(const TKeyAction& hold);
 void LeaveHold(const TKeyAction& hold);

@@ -8,6 +8,7 @@
 #include "engine/Evaluate.h"
 #include "engine/Hooks.h"
 #include "engine/KeyOutput.h"
+#include "engine/KeySchedule.h"
 #include "engine/Profile.h"
 #include "engine/Seams.h"
 #include "engine/ShownState.h"
@@ -20,6 +21,7 @@ std::atomic<bool> TerminateRequest{false};
 std::atomic<bool> ResyncRequest{true};
 std::atomic<bool> PauseRequest{false};
 std::atomic<bool> Suspended{false};
+std::atomic<bool> ExitRequest{false};
 
 namespace {
 
@@ -112,6 +114,7 @@ void TPollLoop::Cycle() {
     if (!outage_.KeysReleased()) EvaluateControls(true);
     Took(valid, clock.Now());
     RepaintWhenDue(false, clock.Now());
+    ServeSchedule();
     AutoRepeatTick();
     if (pause) Release();
   }
@@ -141,6 +144,7 @@ int32_t TPollLoop::MsUntilDue(uint32_t now, bool quiet) const {
   if (signalled_) sooner(changed_ ? 0 : std::max(0, ReadPeriodMs - since));
   if (EngineHooks.DeviceDueIn) sooner(CallHook(EngineHooks.DeviceDueIn));
   if (!quiet) sooner(AutoRepeatDueIn(now));
+  if (!quiet) sooner(ScheduleDueIn(now));
   if (!quiet && !outage_.KeysReleased() && AnyKeyHeld()) sooner(std::max(0, HeldKeyReadMs - since));
   if (reading_ != shown_) sooner(std::max(0, RepaintPeriodMs - Elapsed(now, repaintedAt_)));
   return due;
@@ -188,21 +192,37 @@ void TPollLoop::RepaintWhenDue(bool quiet, uint32_t now) {
   shown_ = reading_;
 }
 
-void TPollLoop::End() { Release(); }
+void TPollLoop::End() {
+  // Stopping to change settings lets the queued steps finish, so that the
+  // simulator's lever stays in step; leaving the program does not wait.
+  // While our own window is active they cannot go out at all.
+  if (!Suspended.load() && !ExitRequest.load()) DrainSchedule();
+  Release();
+  // The simulator's lever did not get there: nothing to catch up from.
+  if (SettleSchedule(TSettle::Drop)) ForgetSimulatorLevers();
+}
 
 void TPollLoop::ReEnter() {
+  // The steps queued when we went quiet go out before the catch-up steps.
+  FreezeSteps(false);
   ReEnterSilently();
+  ServeSchedule();
   outage_.Forget();
 }
 
 void TPollLoop::Release() {
   RememberSimulatorLevers();
+  // A tap under way lets go at once; steps not begun wait for the resume.
+  SettleSchedule(TSettle::Cut);
+  FreezeSteps(true);
   // Keys a lost device already let go of are not released twice.
   if (outage_.KeysReleased()) {
     ResetRunTimeState();
   } else {
     ReleaseEverything();
   }
+  // The modifiers of released holds go up now, not after the shift pause.
+  SettleSchedule(TSettle::Cut);
   outage_.Forget();
 }
 
@@ -250,6 +270,12 @@ void StopPolling() {
     TerminateRequest.store(false);
   }
   pollThread.reset();
+}
+
+void ExitPolling() {
+  ExitRequest.store(true);
+  StopPolling();
+  ExitRequest.store(false);
 }
 
 void SetInitialPositions() {

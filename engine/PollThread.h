@@ -16,6 +16,7 @@ extern std::atomic<bool> TerminateRequest;  // stop polling
 extern std::atomic<bool> ResyncRequest;     // recompute every Synced at the next start
 extern std::atomic<bool> PauseRequest;      // our own window is active: go quiet
 extern std::atomic<bool> Suspended;         // the thread is quiet
+extern std::atomic<bool> ExitRequest;       // the program ends: queued steps are dropped
 
 // The body of the poll thread, one step at a time, so that a test can drive
 // exactly the cycle the thread runs.
@@ -60,7 +61,10 @@ class TPollThread {
 };
 
 void StartPolling();
+// Queued steps finish first.
 void StopPolling();
+// The program ends: queued steps are dropped, held keys go up.
+void ExitPolling();
 void SetInitialPositions();
 // Returns once the thread has released every held key (or is not running).
 void Pause();

@@ -179,7 +179,7 @@ int RunProgram() {
     failure = std::current_exception();
   }
   timer.Write();
-  StopPolling();
+  ExitPolling();
   run.joystick.Shutdown();
   EngineHooks.PollDevice = nullptr;
   EngineHooks.DeviceSignals = nullptr;

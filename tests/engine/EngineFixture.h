@@ -10,6 +10,7 @@
 #include "engine/Evaluate.h"
 #include "engine/Hooks.h"
 #include "engine/KeyOutput.h"
+#include "engine/KeySchedule.h"
 #include "engine/Profile.h"
 #include "engine/Tracker.h"
 #include "sim/Clocks.h"
@@ -61,6 +62,9 @@ class EngineTest : public ::testing::Test {
   void TearDown() override {
     StopAutoRepeat();
     InstallSeams(nullptr, nullptr, nullptr);
+    // Whatever a test left queued goes nowhere.
+    SettleSchedule(TSettle::Drop);
+    FreezeSteps(false);
     EngineHooks = TEngineHooks{};
   }
   // What a thread start does, without the thread.

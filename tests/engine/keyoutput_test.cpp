@@ -98,6 +98,7 @@ TEST_F(KeyOutputTest, PausesFallWhereTheyBelongAndAreBounded) {
     TapPause = c.tapPause;
     const uint32_t start = clock.Now();
     Tap(Key(0x41, c.modifiers), c.count);
+    DrainSchedule();
     std::vector<uint32_t> times;
     for (const sim::TRecorded& r : keyboard.Records()) times.push_back(r.Time - start);
     EXPECT_EQ(times, c.times);

@@ -116,7 +116,7 @@ TfmMain::TfmMain(const std::u16string& version, const TDeviceView& device, TMain
 }
 
 TfmMain::~TfmMain() {
-  qv::StopPolling();
+  qv::ExitPolling();
   RepaintList.store(nullptr);
   EngineHooks.Repaint = nullptr;
   EngineHooks.MainWindowVisible = nullptr;
