@@ -120,6 +120,8 @@ constexpr auto kCatalog = std::to_array<CatalogEntry>({
     // Key capture and system command picker.
     Caption(kAskKey, "fmAskKey"),
     Caption(kAskKey, "lbContent"),
+    Caption(kAskKey, "lbLeftKeys"),
+    Caption(kAskKey, "lbRightKeys"),
     Caption(kSysCmd, "fmSysCmd"),
     Caption(kSysCmd, "btOk"),
     Caption(kSysCmd, "btCancel"),

@@ -50,6 +50,8 @@ void TKeySettings::Store() {
 std::span<const TControlText> AskKeyTexts() {
   static constexpr auto texts = std::to_array<TControlText>({
       {"lbContent", lang::Kind::Label, IDC_LB_CONTENT},
+      {"lbLeftKeys", lang::Kind::Label, IDC_LB_LEFT_KEYS},
+      {"lbRightKeys", lang::Kind::Label, IDC_LB_RIGHT_KEYS},
   });
   return texts;
 }

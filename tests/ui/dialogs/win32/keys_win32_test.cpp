@@ -99,6 +99,54 @@ TEST_F(KeyWindows, CaptureTakesDialogKeysAndModifierTogglesWithoutTheHeldKeyReac
   }
 }
 
+// The chord as a player presses it: modifiers first, then the key; a
+// modifier pressed and released alone is the key itself. The keys go up
+// after the capture has closed, and none of them reaches the window behind.
+TEST_F(KeyWindows, CaptureTakesAPressedChordOrAModifierAlone) {
+  struct Case {
+    const char* what;
+    std::vector<WORD> keys;  // down in this order, up in reverse
+    int32_t vkey, scan;
+    uint16_t modifiers;
+  };
+  const Case cases[] = {
+      {"Ctrl+B", {VK_LCONTROL, 'B'}, 'B', 0x30, modCtrl},
+      {"right Alt + left Shift + Enter",
+       {VK_RMENU, VK_LSHIFT, VK_RETURN},
+       VK_RETURN,
+       0x1C,
+       modRAlt | modShift},
+      {"right Shift alone", {VK_RSHIFT}, VK_SHIFT, 0x36, 0},
+      {"right Ctrl alone", {VK_RCONTROL}, VK_CONTROL, 0x1D, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ResetProfile();
+    ClearModified();
+    DriveModal([&] { OpenButton(); }, {
+                                          [&](HWND w) { PostClick(Frame(w, IDC_FR_PRESS), IDC_BT_KEY); },
+                                          [&](HWND ask) {
+                                            EXPECT_EQ(TextOf(ask), u"Press the key...");
+                                            SetForegroundWindow(ask);
+                                            for (WORD key : c.keys) KeyDown(key);
+                                          },
+                                          [&](HWND) {
+                                            for (auto key = c.keys.rbegin(); key != c.keys.rend(); ++key)
+                                              KeyUp(*key);
+                                          },
+                                          [&](HWND w) {
+                                            EXPECT_FALSE(ProfileModified())
+                                                << "no key reached the window behind";
+                                            Click(w, IDOK);
+                                          },
+                                      });
+    const TKeyAction& press = ProfileButtons[0].Events.Press;
+    EXPECT_EQ(press.Vkey, c.vkey);
+    EXPECT_EQ(press.ScanCode, c.scan);
+    EXPECT_EQ(press.Modifiers, c.modifiers);
+  }
+}
+
 TEST_F(KeyWindows, OkStoresAndCancelLeavesTheProfileWhilePollingWaitsForTheOuterWindow) {
   struct Case {
     TRowCommand command;
