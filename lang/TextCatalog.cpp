@@ -192,6 +192,9 @@ constexpr auto kCatalog = std::to_array<CatalogEntry>({
     // Shared texts, reached through an empty section.
     RuntimeText("COMMON", "msgTitle", "s"),  // version text
     RuntimeText("COMMON", "msgInfo"),
+    RuntimeText("COMMON", "msgSpinNotNumber"),
+    RuntimeText("COMMON", "msgSpinOutOfRange"),
+    RuntimeText("COMMON", "msgSpinRange", "dd"),  // lowest, highest
 
     // Errors and warnings by message id.
     RuntimeText("EXCEPT", "exCantCreateDx"),

@@ -4,6 +4,7 @@
 #include "base/Utf.h"
 #include "lang/Translator.h"
 #include "ui/dialogs/win32/Controls.h"
+#include "ui/dialogs/win32/SpinEdit.h"
 #include "ui/win32/ErrorBox.h"
 #include "ui/win32/Wide.h"
 
@@ -52,6 +53,8 @@ INT_PTR TModalDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
         case IDOK:
+          // A spin edit holding no number of its range keeps the window open.
+          if (!SpinEditsAccept(window_)) return TRUE;
           OnOk();
           EndDialog(window_, IDOK);
           return TRUE;

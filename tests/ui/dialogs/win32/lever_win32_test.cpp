@@ -209,12 +209,23 @@ TEST_F(LeverWindows, AxisAndPositionWindowsStoreWithinTheirRangesFromTheRows) {
                    Type(w, IDC_SPIN_INITIAL_POS, u"2");
                    // A check box toggles on a real click, not on its notice.
                    SendDlgItemMessageW(w, IDC_CHK_REENUMERATE, BM_CLICK, 0, 0);
+                   PostMessageW(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                 },
+                 // Beyond the segment count: refused, with a balloon (or a
+                 // box where the edit shows none), the window kept open.
+                 [&](HWND front) {
+                   if (IsMessageBox(front)) PostMessageW(front, WM_COMMAND, IDOK, 0);
+                 },
+                 [&](HWND w) {
+                   ASSERT_FALSE(IsMessageBox(w));
+                   EXPECT_EQ(GetFocus(), GetDlgItem(w, IDC_SPIN_POS_LIMIT));
+                   Type(w, IDC_SPIN_POS_LIMIT, FromUtf8(std::to_string(segments)));
                    Click(w, IDOK);
                  },
              });
   EXPECT_TRUE(Running.load());
   EXPECT_TRUE(ProfileModified());
-  EXPECT_EQ(ProfileAxes[0].PosLimit, segments) << "bounded by the segment count";
+  EXPECT_EQ(ProfileAxes[0].PosLimit, segments);
   EXPECT_EQ(ProfileAxes[0].InitialPos, 2);
   EXPECT_EQ(ProfileAxes[0].ResyncFirst, 3);
   EXPECT_EQ(ProfileAxes[0].ResyncLast, 3);
