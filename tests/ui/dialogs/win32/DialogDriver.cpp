@@ -1,5 +1,6 @@
 #include "tests/ui/dialogs/win32/DialogDriver.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <cwctype>
@@ -47,6 +48,13 @@ void Pick(HWND window, int id, int index) {
   HWND combo = GetDlgItem(window, id);
   SendMessageW(combo, CB_SETCURSEL, WPARAM(index), 0);
   SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), LPARAM(combo));
+}
+
+void ChooseTab(HWND window, int id, int page) {
+  HWND tabs = GetDlgItem(window, id);
+  SendMessageW(tabs, TCM_SETCURSEL, WPARAM(page), 0);
+  NMHDR header{tabs, UINT_PTR(id), UINT(TCN_SELCHANGE)};
+  SendMessageW(window, WM_NOTIFY, WPARAM(id), LPARAM(&header));
 }
 
 void Type(HWND window, int id, const std::u16string& text) {

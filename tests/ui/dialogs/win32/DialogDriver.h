@@ -21,6 +21,8 @@ void Click(HWND window, int id);
 void Pick(HWND window, int id, int index);
 // Replaces an edit's text as typing does (the edit reports EN_CHANGE).
 void Type(HWND window, int id, const std::u16string& text);
+// Chooses a tab control's page as a click on its tab reports it.
+void ChooseTab(HWND window, int id, int page);
 std::u16string TextOf(HWND control);
 std::u16string TextOf(HWND window, int id);
 std::vector<std::u16string> ItemsOf(HWND window, int comboId);

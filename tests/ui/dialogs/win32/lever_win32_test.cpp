@@ -28,14 +28,6 @@ namespace {
 
 using ui::TActionId;
 
-// A page chosen as a click on its tab reports it.
-void ChoosePage(HWND window, int page) {
-  HWND tabs = GetDlgItem(window, IDC_PAGES_AXIS_TYPE);
-  SendMessageW(tabs, TCM_SETCURSEL, WPARAM(page), 0);
-  NMHDR header{tabs, UINT_PTR(IDC_PAGES_AXIS_TYPE), UINT(TCN_SELCHANGE)};
-  SendMessageW(window, WM_NOTIFY, WPARAM(IDC_PAGES_AXIS_TYPE), LPARAM(&header));
-}
-
 std::vector<std::u16string> ListLines(HWND window) {
   HWND list = GetDlgItem(window, IDC_LIST_POSITIONS);
   std::vector<std::u16string> lines;
@@ -107,7 +99,7 @@ TEST_F(JoySettingsWindow, TheLiveValueFollowsTheLeverAndTakenNotchesAreSavedAsce
             EXPECT_LT(MeterShare(w), 0.05);
             MoveLever(w, 49151);
             EXPECT_NEAR(MeterShare(w), 0.75, 0.05);
-            ChoosePage(w, atMultipos);
+            ChooseTab(w, IDC_PAGES_AXIS_TYPE, atMultipos);
             Click(w, IDC_BT_DELETE_ALL);
             for (int32_t notch : {60000, 2000, 30000, 45000}) {
               MoveLever(w, notch);
@@ -140,16 +132,16 @@ TEST_F(JoySettingsWindow, TheLiveValueFollowsTheLeverAndTakenNotchesAreSavedAsce
 
 TEST_F(JoySettingsWindow, CancelKeepsNothingAndAFailedSaveStartsPollingWithOneBox) {
   const TJoySettings before = JoySettings;
-  DriveModal([&] { main->Execute(TActionId::JoySettings); }, {
-                                                                 [&](HWND w) {
-                                                                   ChoosePage(w, atAnalog);
-                                                                   Click(w, IDC_BT_CEN);
-                                                                   EXPECT_EQ(TextOf(w, IDC_SPIN_NEUTRAL),
-                                                                             u"32767");
-                                                                   Type(w, IDC_SPIN_NOISE, u"0");
-                                                                   Click(w, IDCANCEL);
-                                                                 },
-                                                             });
+  DriveModal([&] { main->Execute(TActionId::JoySettings); },
+             {
+                 [&](HWND w) {
+                   ChooseTab(w, IDC_PAGES_AXIS_TYPE, atAnalog);
+                   Click(w, IDC_BT_CEN);
+                   EXPECT_EQ(TextOf(w, IDC_SPIN_NEUTRAL), u"32767");
+                   Type(w, IDC_SPIN_NOISE, u"0");
+                   Click(w, IDCANCEL);
+                 },
+             });
   EXPECT_TRUE(Running.load());
   EXPECT_EQ(JoySettings.Noise, before.Noise);
   EXPECT_EQ(JoySettings.Axes[size_t(JoyAxes[0].Index)].Type, before.Axes[size_t(JoyAxes[0].Index)].Type);
