@@ -141,6 +141,12 @@ std::span<const TControlText> JoySettingsTexts() {
       {"btTakeCont", lang::Kind::Button, IDC_BT_TAKE_CONT},
       {"lbThreshold", lang::Kind::Label, IDC_LB_THRESHOLD},
       {"lbNoise", lang::Kind::Label, IDC_LB_NOISE},
+      {"hintAxes", lang::Kind::SpeedButton, IDC_COMBO_AXES},
+      {"hintName", lang::Kind::SpeedButton, IDC_ED_NAME},
+      {"hintHangPos", lang::Kind::SpeedButton, IDC_COMBO_HANG_POS},
+      {"hintNeutral", lang::Kind::SpeedButton, IDC_SPIN_NEUTRAL},
+      {"hintThreshold", lang::Kind::SpeedButton, IDC_SPIN_THRESHOLD},
+      {"hintNoise", lang::Kind::SpeedButton, IDC_SPIN_NOISE},
       {"btOk", lang::Kind::Button, IDC_BT_OK},
       {"btCancel", lang::Kind::Button, IDC_BT_CANCEL},
   });

@@ -75,10 +75,12 @@ constexpr auto keyWindowTexts = std::to_array<TControlText>({
 });
 constexpr auto posIndexTexts = std::to_array<TControlText>({
     {"lbPosIndex", lang::Kind::Label, IDC_LB_POS_INDEX},
+    {"hintPosIndex", lang::Kind::SpeedButton, IDC_SPIN_INDEX},
 });
 constexpr auto parkTexts = std::to_array<TControlText>({
     {"lbInitialPos", lang::Kind::Label, IDC_LB_INITIAL_POS},
     {"comboInitialPos", lang::Kind::ComboBox, IDC_COMBO_INITIAL_POS, 3},
+    {"hintInitialPos", lang::Kind::SpeedButton, IDC_COMBO_INITIAL_POS},
 });
 
 std::span<const TControlText> HatPosSettingsTexts() { return keyWindowTexts; }
@@ -106,7 +108,7 @@ std::span<const TControlText> PosSettingsTexts() {
 void DescribeFrames(lang::TComponent& parent, std::span<const std::string_view> frames) {
   for (std::string_view name : frames) {
     lang::TComponent& frame = parent.Add(std::string(name), lang::Kind::Other);
-    for (const char* button : {"btTech", "btDelete"})
+    for (const char* button : {"btTech", "btDelete", "hintRepeat"})
       frame.Add(button, lang::Kind::SpeedButton).showHint = true;
   }
 }
@@ -117,7 +119,7 @@ void DescribeKeyFrames(lang::TComponent& form) {
 
 TFrameHints FrameHints(const lang::TComponent& parent, std::string_view frame) {
   const lang::TComponent& f = Child(parent, frame);
-  return {Child(f, "btTech").hint, Child(f, "btDelete").hint};
+  return {Child(f, "btTech").hint, Child(f, "btDelete").hint, Child(f, "hintRepeat").hint};
 }
 
 TFrameHints KeyFrameHints(const lang::TComponent& form, TButtonFrame::TPart part) {

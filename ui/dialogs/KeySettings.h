@@ -42,8 +42,9 @@ std::span<const TControlText> HatPosSettingsTexts();
 std::span<const TControlText> ButtonSettingsTexts();
 std::span<const TControlText> PosSettingsTexts();
 
-// Key frames named frames under parent, each with its picture buttons: the
-// walk translates their hints in the window's own section. A key window has
+// Key frames named frames under parent, each with its picture buttons and
+// its repeat count: the walk translates their hints in the window's own
+// section. A key window has
 // frKeys with frPress, frHold and frRelease under its other controls.
 void DescribeFrames(lang::TComponent& parent, std::span<const std::string_view> frames);
 void DescribeKeyFrames(lang::TComponent& form);
@@ -51,6 +52,7 @@ void DescribeKeyFrames(lang::TComponent& form);
 struct TFrameHints {
   std::u16string Tech;
   std::u16string Delete;
+  std::u16string Repeat;
 };
 TFrameHints FrameHints(const lang::TComponent& parent, std::string_view frame);
 TFrameHints KeyFrameHints(const lang::TComponent& form, TButtonFrame::TPart part);

@@ -92,19 +92,26 @@ TEST(DialogTexts, EachWindowTakesExactlyTheCaptionsOfItsSection) {
       {"fmSysCmd", SysCmdTexts()},
       {"fmHatPosSettings", HatPosSettingsTexts(), true},
       {"fmButtonSettings", ButtonSettingsTexts(), true},
+      {"fmPosSettings", PosSettingsTexts(), true},
   };
   for (const Window& w : windows) {
     std::set<std::string_view> listed{w.section};
     std::set<int> ids;
     std::set<std::string> items;
+    // A setting field's tooltip names the field's own control.
+    std::set<std::string> hints;
     for (const TControlText& t : w.texts) {
+      if (t.Kind == lang::Kind::SpeedButton && t.Name.starts_with("hint")) {
+        EXPECT_TRUE(hints.insert(std::string(t.Name)).second)
+            << w.section << "." << t.Name << " listed twice";
+        continue;
+      }
       EXPECT_TRUE(ids.insert(t.Id).second) << w.section << "." << t.Name << " shares its id";
       for (int i = 0; i < t.Items; ++i) items.insert(std::string(t.Name) + "_" + std::to_string(i));
       if (t.Kind == lang::Kind::ComboBox) continue;
       EXPECT_TRUE(listed.insert(t.Name).second) << w.section << "." << t.Name << " listed twice";
     }
     // The key frames' picture buttons take their tooltips in the window's section.
-    std::set<std::string> hints;
     if (w.keyFrames) {
       lang::TComponent form;
       DescribeKeyFrames(form);

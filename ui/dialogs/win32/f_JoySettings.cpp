@@ -239,8 +239,14 @@ bool TfmJoySettings::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_P
       PaintMeter(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       result = TRUE;
       return true;
-    case WM_NOTIFY:
-      return Notify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_NOTIFY: {
+      LRESULT answer = 0;
+      if (!DrawSelectionHighlighted(*reinterpret_cast<const NMHDR*>(lParam), IDC_LIST_POSITIONS, answer))
+        return Notify(*reinterpret_cast<const NMHDR*>(lParam));
+      SetWindowLongPtrW(Handle(), DWLP_MSGRESULT, answer);
+      result = TRUE;
+      return true;
+    }
     case WM_DESTROY:
       KillTimer(Handle(), RefreshTimer);
       return false;

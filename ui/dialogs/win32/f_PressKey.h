@@ -41,6 +41,7 @@ class TfrPressKey {
   const TFrameHints* hints_ = nullptr;  // during creation only
   HBITMAP techPicture_ = nullptr;
   HBITMAP deletePicture_ = nullptr;
+  HBITMAP disabledDeletePicture_ = nullptr;
 };
 
 }  // namespace qv::ui::dialogs::win32

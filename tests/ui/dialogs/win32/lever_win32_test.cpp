@@ -130,6 +130,39 @@ TEST_F(JoySettingsWindow, TheLiveValueFollowsTheLeverAndTakenNotchesAreSavedAsce
   EXPECT_EQ(JoySettings.Axes[size_t(index)].Count, 4) << "the file holds what OK took";
 }
 
+// The selected notch stands out while the focus is elsewhere: its line has
+// the highlight colour, not the list's pale grey.
+TEST_F(JoySettingsWindow, TheSelectedNotchIsHighlightedWithoutTheFocus) {
+  DriveModal([&] { main->Execute(TActionId::JoySettings); },
+             {
+                 [&](HWND w) {
+                   ChooseTab(w, IDC_PAGES_AXIS_TYPE, atMultipos);
+                   Click(w, IDC_BT_DELETE_ALL);
+                   for (int32_t notch : {2000, 40000}) {
+                     MoveLever(w, notch);
+                     Click(w, IDC_BT_TAKE_SWITCH);
+                   }
+                   SetFocus(GetDlgItem(w, IDC_ED_NAME));
+                   HWND list = GetDlgItem(w, IDC_LIST_POSITIONS);
+                   RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+                   const auto colourOf = [&](int line) {
+                     RECT row{};
+                     row.left = LVIR_BOUNDS;
+                     SendMessageW(list, LVM_GETITEMRECT, WPARAM(line), LPARAM(&row));
+                     HDC dc = GetDC(list);
+                     // Right of the text, in the line's own ground.
+                     const COLORREF c = GetPixel(dc, row.right - 4, (row.top + row.bottom) / 2);
+                     ReleaseDC(list, dc);
+                     return c;
+                   };
+                   ASSERT_EQ(SelectedLine(w), 1);
+                   EXPECT_EQ(colourOf(1), GetSysColor(COLOR_HIGHLIGHT));
+                   EXPECT_NE(colourOf(0), GetSysColor(COLOR_HIGHLIGHT));
+                   Click(w, IDCANCEL);
+                 },
+             });
+}
+
 TEST_F(JoySettingsWindow, CancelKeepsNothingAndAFailedSaveStartsPollingWithOneBox) {
   const TJoySettings before = JoySettings;
   DriveModal([&] { main->Execute(TActionId::JoySettings); },

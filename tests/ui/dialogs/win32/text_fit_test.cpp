@@ -1,12 +1,14 @@
 // Every window in English and in Russian: each text measured with its
 // control's font against the room the control gives it, whatever Wine
-// draws; and the menus' shortcuts each after a tab, so they line up.
+// draws; the menus' shortcuts each after a tab, so they line up; and a
+// tooltip from the language file on each setting field.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "base/Utf.h"
 #include "engine/Profile.h"
 #include "tests/ui/dialogs/win32/DialogDriver.h"
 #include "tests/ui/dialogs/win32/TextFit.h"
@@ -14,6 +16,8 @@
 #include "ui/ControlTree.h"
 #include "ui/MainActions.h"
 #include "ui/dialogs/resource.h"
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 namespace qv::test {
 namespace {
@@ -83,6 +87,51 @@ TEST_P(EveryWindow, EveryCaptionFitsItsControlAndEveryShortcutStandsAfterATab) {
                EXPECT_EQ(TextsThatDoNotFit(w).size(), 3u);
                PostMessageW(w, WM_COMMAND, IDCANCEL, 0);
              }});
+}
+
+// The tooltip text a tooltip window of this thread holds for control.
+BOOL CALLBACK FindTip(HWND window, LPARAM param) {
+  auto& [control, text] = *reinterpret_cast<std::pair<HWND, std::u16string>*>(param);
+  wchar_t name[32] = {};
+  GetClassNameW(window, name, 32);
+  if (lstrcmpiW(name, TOOLTIPS_CLASSW) != 0) return TRUE;
+  wchar_t buffer[1024] = {};
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.hwnd = GetParent(control);
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = buffer;
+  SendMessageW(window, TTM_GETTEXTW, WPARAM(std::size(buffer)), LPARAM(&tool));
+  text = reinterpret_cast<const char16_t*>(buffer);
+  return text.empty();
+}
+
+// A field: an edit the user types into (a combo box's own edit is the
+// combo box's), or a drop-down list.
+BOOL CALLBACK CollectFields(HWND control, LPARAM param) {
+  wchar_t name[32] = {};
+  GetClassNameW(control, name, 32);
+  const auto style = GetWindowLongW(control, GWL_STYLE);
+  wchar_t parentName[32] = {};
+  GetClassNameW(GetParent(control), parentName, 32);
+  const bool edit =
+      lstrcmpiW(name, L"Edit") == 0 && (style & ES_READONLY) == 0 && lstrcmpiW(parentName, L"ComboBox") != 0;
+  if (IsWindowVisible(control) && (edit || lstrcmpiW(name, L"ComboBox") == 0))
+    reinterpret_cast<std::vector<HWND>*>(param)->push_back(control);
+  return TRUE;
+}
+
+TEST_P(EveryWindow, EverySettingFieldHasATooltip) {
+  ForEachWindow([](HWND w, const char* name) {
+    std::vector<HWND> fields;
+    EnumChildWindows(w, &CollectFields, LPARAM(&fields));
+    for (HWND field : fields) {
+      std::pair<HWND, std::u16string> tip{field, {}};
+      EnumThreadWindows(GetCurrentThreadId(), &FindTip, LPARAM(&tip));
+      EXPECT_GT(tip.second.size(), 10u)
+          << name << ": field " << GetDlgCtrlID(field) << " has \"" << ToUtf8(tip.second) << "\"";
+    }
+  });
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, EveryWindow, ::testing::Values(u"default.lng", u"ru.lng"));
