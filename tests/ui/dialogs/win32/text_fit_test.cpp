@@ -77,12 +77,13 @@ TEST_P(EveryWindow, EveryCaptionFitsItsControlAndEveryShortcutStandsAfterATab) {
   EXPECT_EQ(ShortcutsNotAfterATab(GetMenu(main->Handle())), std::vector<std::string>{});
   ForEachWindow(
       [](HWND w, const char* name) { EXPECT_EQ(TextsThatDoNotFit(w), std::vector<std::string>{}) << name; });
-  // The measure itself: a label, a button and a group box given three times
-  // their text each no longer fit.
+  // The measure itself: a label, a button and a group box given their text
+  // twelve times each no longer fit.
   DriveModal([&] { main->Execute(TActionId::ProgSettings); }, {[](HWND w) {
                for (int id : {IDC_LB_SOUND_SOURCE, IDC_BT_OK, IDC_GRP_PLAY}) {
-                 const std::u16string text = TextOf(w, id);
-                 Type(w, id, text + text + text);
+                 std::u16string text;
+                 for (int i = 0; i < 12; ++i) text += TextOf(w, id);
+                 Type(w, id, text);
                }
                EXPECT_EQ(TextsThatDoNotFit(w).size(), 3u);
                PostMessageW(w, WM_COMMAND, IDCANCEL, 0);
