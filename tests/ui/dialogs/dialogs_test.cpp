@@ -166,8 +166,10 @@ TEST(DialogTexts, ListsNameEachControlOnceAndPartsAreFoundByName) {
     std::set<int> ids;
     std::set<std::string_view> names;
     for (const TControlText& t : list) {
-      EXPECT_TRUE(ids.insert(t.Id).second) << t.Name << " shares its id";
       EXPECT_TRUE(names.insert(t.Name).second) << t.Name << " listed twice";
+      // A setting field's tooltip names the field's own control.
+      if (t.Kind == lang::Kind::SpeedButton && t.Name.starts_with("hint")) continue;
+      EXPECT_TRUE(ids.insert(t.Id).second) << t.Name << " shares its id";
     }
   }
   lang::TComponent form;
