@@ -74,6 +74,23 @@ constexpr auto kCatalog = std::to_array<CatalogEntry>({
     StartupText(kMain, "Caption2", "s"),        // profile file name
     StartupText(kMain, "msgUnsaved"),
     StartupText(kMain, "ProfileFilter"),  // file dialogs: "description|pattern" pairs
+    // What each icon of the control list means, shown when the mouse rests on it.
+    StartupText(kMain, "hintIconOff"),
+    StartupText(kMain, "hintIconOn"),
+    StartupText(kMain, "hintIconBeyond"),
+    StartupText(kMain, "hintIconCross"),
+    StartupText(kMain, "hintIconAxis"),
+    StartupText(kMain, "hintIconCompat"),
+    StartupText(kMain, "hintIconPark"),
+    StartupText(kMain, "hintIconParkOk"),
+    StartupText(kMain, "hintIconPress"),
+    StartupText(kMain, "hintIconHold"),
+    StartupText(kMain, "hintIconRelease"),
+    StartupText(kMain, "hintIconUp"),
+    StartupText(kMain, "hintIconDown"),
+    StartupText(kMain, "hintIconChart"),
+    StartupText(kMain, "hintIconMissing"),
+    StartupText(kMain, "hintIconHat"),
 
     // Joystick settings.
     Caption(kJoy, "fmJoySettings"),
@@ -98,6 +115,12 @@ constexpr auto kCatalog = std::to_array<CatalogEntry>({
     Caption(kJoy, "lbThreshold"),
     Caption(kJoy, "lbNoise"),
     Caption(kJoy, "btOk"),
+    Hint(kJoy, "hintAxes"),
+    Hint(kJoy, "hintName"),
+    Hint(kJoy, "hintHangPos"),
+    Hint(kJoy, "hintNeutral"),
+    Hint(kJoy, "hintThreshold"),
+    Hint(kJoy, "hintNoise"),
     Caption(kJoy, "btCancel"),
 
     // Axis settings, with the key frames frUp and frDown.
@@ -110,6 +133,7 @@ constexpr auto kCatalog = std::to_array<CatalogEntry>({
     Caption(kAxis, "btMeasure"),
     Hint(kAxis, "btTech"),
     Hint(kAxis, "btDelete"),
+    Hint(kAxis, "hintRepeat"),
     Caption(kAxis, "grpPositions"),
     Caption(kAxis, "lbPosCount"),
     Caption(kAxis, "lbInitialPos"),
@@ -119,6 +143,10 @@ constexpr auto kCatalog = std::to_array<CatalogEntry>({
     Caption(kAxis, "btLinked"),
     Caption(kAxis, "chkReenumerate"),
     Caption(kAxis, "btOk"),
+    Hint(kAxis, "hintPosLimit"),
+    Hint(kAxis, "hintInitialPos"),
+    Hint(kAxis, "hintResyncFirst"),
+    Hint(kAxis, "hintResyncLast"),
     Caption(kAxis, "btCancel"),
 
     // The measuring wizard; its status line is set by the code in every state.
@@ -140,6 +168,8 @@ constexpr auto kCatalog = std::to_array<CatalogEntry>({
     // Key capture and system command picker.
     Caption(kAskKey, "fmAskKey"),
     Caption(kAskKey, "lbContent"),
+    Caption(kAskKey, "lbLeftKeys"),
+    Caption(kAskKey, "lbRightKeys"),
     Caption(kSysCmd, "fmSysCmd"),
     Caption(kSysCmd, "btOk"),
     Caption(kSysCmd, "btCancel"),
@@ -154,6 +184,7 @@ constexpr auto kCatalog = std::to_array<CatalogEntry>({
     Caption(kHatPos, "lbRelease"),
     Hint(kHatPos, "btTech"),
     Hint(kHatPos, "btDelete"),
+    Hint(kHatPos, "hintRepeat"),
     Caption(kHatPos, "btOk"),
     Caption(kHatPos, "btCancel"),
 
@@ -164,9 +195,11 @@ constexpr auto kCatalog = std::to_array<CatalogEntry>({
     Caption(kPos, "lbRelease"),
     Hint(kPos, "btTech"),
     Hint(kPos, "btDelete"),
+    Hint(kPos, "hintRepeat"),
     Caption(kPos, "lbPosIndex"),
     Caption(kPos, "lbGateHold"),
     Caption(kPos, "btOk"),
+    Hint(kPos, "hintPosIndex"),
     Caption(kPos, "btCancel"),
 
     Caption(kButton, "fmButtonSettings"),
@@ -176,11 +209,13 @@ constexpr auto kCatalog = std::to_array<CatalogEntry>({
     Caption(kButton, "lbRelease"),
     Hint(kButton, "btTech"),
     Hint(kButton, "btDelete"),
+    Hint(kButton, "hintRepeat"),
     Caption(kButton, "lbInitialPos"),
     Item(kButton, "comboInitialPos_0"),
     Item(kButton, "comboInitialPos_1"),
     Item(kButton, "comboInitialPos_2"),
     Caption(kButton, "btOk"),
+    Hint(kButton, "hintInitialPos"),
     Caption(kButton, "btCancel"),
 
     // Program settings, compatibility, about.
@@ -195,12 +230,19 @@ constexpr auto kCatalog = std::to_array<CatalogEntry>({
     Caption(kProg, "lbJoystick"),
     Caption(kProg, "lbBindingNote"),
     Caption(kProg, "btOk"),
+    Hint(kProg, "hintPlayDev"),
+    Hint(kProg, "hintRecDev"),
+    Hint(kProg, "hintRecLine"),
+    Hint(kProg, "hintMicLevel"),
+    Hint(kProg, "hintJoystick"),
     Caption(kProg, "btCancel"),
 
     Caption(kCompat, "fmCompatibility"),
     Caption(kCompat, "lbShiftDelay"),
     Caption(kCompat, "lbPressDelay"),
     Caption(kCompat, "btOk"),
+    Hint(kCompat, "hintShiftDelay"),
+    Hint(kCompat, "hintPressDelay"),
     Caption(kCompat, "btCancel"),
 
     // The about window sets its caption again each time it is shown.
@@ -211,6 +253,9 @@ constexpr auto kCatalog = std::to_array<CatalogEntry>({
     // Shared texts, reached through an empty section.
     RuntimeText("COMMON", "msgTitle", "s"),  // version text
     RuntimeText("COMMON", "msgInfo"),
+    RuntimeText("COMMON", "msgSpinNotNumber"),
+    RuntimeText("COMMON", "msgSpinOutOfRange"),
+    RuntimeText("COMMON", "msgSpinRange", "dd"),  // lowest, highest
 
     // Errors and warnings by message id.
     RuntimeText("EXCEPT", "exCantCreateDx"),

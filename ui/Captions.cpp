@@ -1,6 +1,7 @@
 #include "ui/Captions.h"
 
 #include "lang/Lang.h"
+#include "ui/RowHints.h"
 
 namespace qv::ui {
 
@@ -23,6 +24,10 @@ void LoadCaptionStrings() {
   c.ProfileFilter = LangTranslate("fmMain", "ProfileFilter");
   c.SysTemplate = LangTranslate("fmSysCmd", "SysTemplate");
   c.KeyTemplate = LangTranslate("fmSysCmd", "KeyTemplate");
+  for (size_t i = 0; i < c.IconHints.size(); ++i) {
+    const std::string_view key = IconHintKey(TIcon(i));
+    if (!key.empty()) c.IconHints[i] = LangTranslate("fmMain", key);
+  }
   // All or nothing: a half-filled table would show some texts and not others.
   Captions = std::move(c);
 }

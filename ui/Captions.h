@@ -3,7 +3,10 @@
 // once from the language file right after the windows are translated (the
 // sections they come from are pruned then). The tree is built before that
 // happens, so headings keep references into this table, never copies.
+#include <array>
 #include <string>
+
+#include "ui/Icons.h"
 
 namespace qv::ui {
 
@@ -24,6 +27,8 @@ struct TCaptionStrings {
   // The file dialogs' filter, "description|pattern" pairs: a fixed text
   // would stay untranslated.
   std::u16string ProfileFilter;
+  // What each icon of the control list means (empty: nothing to say).
+  std::array<std::u16string, size_t(TIcon::Count)> IconHints;
 };
 
 extern TCaptionStrings Captions;

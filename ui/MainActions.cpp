@@ -26,9 +26,15 @@ static_assert(kActions.back().Id == TActionId::PopExit && kActions.size() == siz
 
 const TActionInfo* A(TActionId id) { return &kActions[size_t(id) - size_t(TActionId::New)]; }
 
-const std::array<const TActionInfo*, 6> kProfileItems = {
-    A(TActionId::New), A(TActionId::Load),         A(TActionId::Save), A(TActionId::SaveAs),
-    nullptr,           A(TActionId::Compatibility)};
+// The first menu ends with Exit, as a Windows program's first menu does.
+const std::array<const TActionInfo*, 8> kProfileItems = {A(TActionId::New),
+                                                         A(TActionId::Load),
+                                                         A(TActionId::Save),
+                                                         A(TActionId::SaveAs),
+                                                         nullptr,
+                                                         A(TActionId::Compatibility),
+                                                         nullptr,
+                                                         A(TActionId::PopExit)};
 const std::array<const TActionInfo*, 1> kActionItems = {A(TActionId::SetInitial)};
 const std::array<const TActionInfo*, 2> kSetupItems = {A(TActionId::JoySettings), A(TActionId::ProgSettings)};
 const std::array<TMenuInfo, 3> kMenus = {{

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,10 +14,12 @@
 #include "engine/Profile.h"
 #include "engine/Seams.h"
 #include "engine/Tracker.h"
+#include "lang/TextCatalog.h"
 #include "sim/StandInDevice.h"
 #include "sim/UsLayout.h"
 #include "tests/ui/FakeList.h"
 #include "ui/Captions.h"
+#include "ui/RowHints.h"
 
 namespace qv::ui {
 namespace {
@@ -358,6 +362,58 @@ TEST(RowLayout, IndentsCentresAndStopsAtTheRightEdge) {
   ExecuteRow(ops, canvas, {0, 0, 131, 16, 2, false});
   EXPECT_EQ(canvas.drawn,
             (std::vector<std::string>{"I27,5LIST_MINUS", "B", "T40ab", "I84,4LIST_HOLD", "T106cut", "b"}));
+}
+
+// The icon under the mouse is the one the painter drew there: the same
+// layout, text and gaps between icons being no icon.
+TEST(RowLayout, TheIconUnderAPointIsTheOneDrawnThere) {
+  const TRowOps ops = {{TDrawKind::Icon, TIcon::Minus, {}},        {TDrawKind::ToggleBold, TIcon::Folder, {}},
+                       {TDrawKind::Text, TIcon::Folder, u"ab"},    {TDrawKind::HalfGap, TIcon::Folder, {}},
+                       {TDrawKind::IndentedIcon, TIcon::Hold, {}}, {TDrawKind::Text, TIcon::Folder, u"cut"},
+                       {TDrawKind::Icon, TIcon::Press, {}}};
+  const TRowBox box{0, 0, 131, 16, 2, false};
+  RecordingCanvas drawn;
+  ExecuteRow(ops, drawn, box);
+  // Where the painter put the two icons it drew (see the layout above).
+  const int minus = 27, minusEnd = minus + IconInfo(TIcon::Minus).Width;
+  const int hold = 84, holdEnd = hold + IconInfo(TIcon::Hold).Width;
+  ASSERT_EQ(drawn.drawn[0], "I27,5LIST_MINUS");
+  ASSERT_EQ(drawn.drawn[3], "I84,4LIST_HOLD");
+  struct Case {
+    int x;
+    std::optional<TIcon> icon;
+  };
+  const Case cases[] = {
+      {minus - 1, std::nullopt}, {minus, TIcon::Minus},      {minusEnd - 1, TIcon::Minus},
+      {minusEnd, std::nullopt},  {50, std::nullopt},  // the text
+      {hold, TIcon::Hold},       {holdEnd - 1, TIcon::Hold}, {120, std::nullopt},
+      {200, std::nullopt},  // the icon past the edge was never drawn
+  };
+  for (const Case& c : cases) {
+    RecordingCanvas canvas;
+    const std::optional<TIcon> icon = IconAt(ops, canvas, box, c.x);
+    EXPECT_EQ(icon ? int(*icon) : -1, c.icon ? int(*c.icon) : -1) << "x " << c.x;
+    EXPECT_EQ(
+        std::ranges::count_if(canvas.drawn, [](const std::string& d) { return d[0] == 'T' || d[0] == 'I'; }),
+        0)
+        << "nothing is drawn";
+  }
+}
+
+// Every icon a row shows but the folder marks has a text that says what it
+// means, in the catalog every language file is checked against.
+TEST(RowLayout, EveryIconButTheFolderMarksHasAHintInTheCatalog) {
+  for (int i = 0; i < int(TIcon::Count); ++i) {
+    const auto icon = TIcon(i);
+    const std::string_view key = IconHintKey(icon);
+    const bool folderMark = icon == TIcon::Folder || icon == TIcon::Expanded || icon == TIcon::Collapsed;
+    EXPECT_EQ(key.empty(), folderMark) << IconInfo(icon).Resource;
+    if (key.empty()) continue;
+    const auto catalog = lang::TextCatalog();
+    EXPECT_TRUE(std::ranges::any_of(catalog, [&](const lang::CatalogEntry& e) {
+      return e.section == "fmMain" && e.key == key;
+    })) << key;
+  }
 }
 
 }  // namespace

@@ -80,6 +80,10 @@ std::span<const TControlText> AxisSettingsTexts() {
       {"lbResyncLast", lang::Kind::Label, IDC_LB_RESYNC_LAST},
       {"btLinked", lang::Kind::Button, IDC_BT_LINKED},
       {"chkReenumerate", lang::Kind::CheckBox, IDC_CHK_REENUMERATE},
+      {"hintPosLimit", lang::Kind::SpeedButton, IDC_SPIN_POS_LIMIT},
+      {"hintInitialPos", lang::Kind::SpeedButton, IDC_SPIN_INITIAL_POS},
+      {"hintResyncFirst", lang::Kind::SpeedButton, IDC_SPIN_RESYNC_FIRST},
+      {"hintResyncLast", lang::Kind::SpeedButton, IDC_SPIN_RESYNC_LAST},
       {"btOk", lang::Kind::Button, IDC_BT_OK},
       {"btCancel", lang::Kind::Button, IDC_BT_CANCEL},
   });

@@ -23,6 +23,8 @@ std::span<const TControlText> CompatibilityTexts() {
   static constexpr auto texts = std::to_array<TControlText>({
       {"lbShiftDelay", lang::Kind::Label, IDC_LB_SHIFT_DELAY},
       {"lbPressDelay", lang::Kind::Label, IDC_LB_PRESS_DELAY},
+      {"hintShiftDelay", lang::Kind::SpeedButton, IDC_SPIN_SHIFT_DELAY},
+      {"hintPressDelay", lang::Kind::SpeedButton, IDC_SPIN_PRESS_DELAY},
       {"btOk", lang::Kind::Button, IDC_BT_OK},
       {"btCancel", lang::Kind::Button, IDC_BT_CANCEL},
   });

@@ -19,7 +19,8 @@ namespace qv::ui::dialogs {
 // Kinds as the walk knows them: a caption for labels, buttons, group boxes,
 // check boxes and tab sheets; list items for combo boxes (their number is the
 // layout's, the language file only rewords them); a tooltip for a picture
-// button, which shows no caption.
+// button, which shows no caption, and for a setting field (named "hint" and
+// the field's role), which says what the value means.
 struct TControlText {
   std::string_view Name;
   lang::Kind Kind;

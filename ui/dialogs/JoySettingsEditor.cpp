@@ -129,6 +129,9 @@ std::span<const TControlText> JoySettingsTexts() {
       {"grpAxes", lang::Kind::GroupBox, IDC_GRP_AXES},
       {"lbName", lang::Kind::Label, IDC_LB_NAME},
       {"lbNoise", lang::Kind::Label, IDC_LB_NOISE},
+      {"hintAxes", lang::Kind::SpeedButton, IDC_COMBO_AXES},
+      {"hintName", lang::Kind::SpeedButton, IDC_ED_NAME},
+      {"hintNoise", lang::Kind::SpeedButton, IDC_SPIN_NOISE},
       {"btOk", lang::Kind::Button, IDC_BT_OK},
       {"btCancel", lang::Kind::Button, IDC_BT_CANCEL},
   });
@@ -143,6 +146,7 @@ std::span<const TControlText> AxisPageTexts(int32_t page) {
       {"chkZeroFromEnd", lang::Kind::CheckBox, IDC_CHK_ZERO_FROM_END},
       {"lbHangPos", lang::Kind::Label, IDC_LB_HANG_POS},
       {"comboHangPos", lang::Kind::ComboBox, IDC_COMBO_HANG_POS, 3},
+      {"hintHangPos", lang::Kind::SpeedButton, IDC_COMBO_HANG_POS},
   });
   static constexpr auto analog = std::to_array<TControlText>({
       {"lbNeutral", lang::Kind::Label, IDC_LB_NEUTRAL},
@@ -151,6 +155,8 @@ std::span<const TControlText> AxisPageTexts(int32_t page) {
       {"btMax", lang::Kind::Button, IDC_BT_MAX},
       {"btTakeCont", lang::Kind::Button, IDC_BT_TAKE_CONT},
       {"lbThreshold", lang::Kind::Label, IDC_LB_THRESHOLD},
+      {"hintNeutral", lang::Kind::SpeedButton, IDC_SPIN_NEUTRAL},
+      {"hintThreshold", lang::Kind::SpeedButton, IDC_SPIN_THRESHOLD},
   });
   switch (page) {
     case atMultipos:

@@ -33,17 +33,20 @@ TCapturedKey KeyOfMessage(uint64_t wParam, int64_t lParam) {
   return {int32_t(wParam & 0xFFFF), int32_t((bits >> 16) & 0xFF), (bits & (1u << 24)) != 0};
 }
 
+TToggles ModifierBitOf(const TCapturedKey& key) {
+  for (int bit = 0; bit < ModifierCount; ++bit) {
+    const TModifierKey& own = modifierKeys[size_t(bit)];
+    if (own.ScanCode == key.ScanCode && own.Extended == key.Extended) return TToggles(1u << bit);
+  }
+  return 0;
+}
+
 void ApplyCapture(TKeyAction& action, const TCapturedKey& key, TToggles toggles) {
   action.SysCmd = 0;
   action.Vkey = key.Vkey;
   action.ScanCode = key.ScanCode;
   action.Extended = key.Extended;
-  action.Modifiers = 0;
-  for (int bit = 0; bit < ModifierCount; ++bit) {
-    const TModifierKey& own = modifierKeys[size_t(bit)];
-    const bool isTheKey = own.ScanCode == key.ScanCode && own.Extended == key.Extended;
-    if ((toggles & (1u << bit)) != 0 && !isTheKey) action.Modifiers |= uint16_t(1u << bit);
-  }
+  action.Modifiers = uint16_t(toggles & ~ModifierBitOf(key));
 }
 
 bool OwnWindowActive() { return PauseRequest.load(); }
@@ -53,6 +56,8 @@ int32_t LayoutScanCode(int32_t vkey) { return Seams().Layout->ScanCodeOf(uint32_
 std::span<const TControlText> AskKeyTexts() {
   static constexpr auto texts = std::to_array<TControlText>({
       {"lbContent", lang::Kind::Label, IDC_LB_CONTENT},
+      {"lbLeftKeys", lang::Kind::Label, IDC_LB_LEFT_KEYS},
+      {"lbRightKeys", lang::Kind::Label, IDC_LB_RIGHT_KEYS},
   });
   return texts;
 }

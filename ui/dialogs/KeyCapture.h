@@ -31,6 +31,10 @@ std::optional<TCapturedKey> IdleKey(KeyIsDown isDown);
 // The toggles down, as modifier bits in table order.
 using TToggles = uint16_t;
 
+// The toggle bit of the modifier key a key message reports (its scan code
+// and extended flag tell left from right); 0 for any other key.
+TToggles ModifierBitOf(const TCapturedKey& key);
+
 // Rewrites action with the captured key: no command, the key's fields, and
 // the modifiers of the toggles down, except the one that is the captured key
 // itself (same scan code and extended flag). Repeat stays.

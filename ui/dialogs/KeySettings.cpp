@@ -50,10 +50,12 @@ constexpr auto keyWindowTexts = std::to_array<TControlText>({
 constexpr auto posIndexTexts = std::to_array<TControlText>({
     {"lbPosIndex", lang::Kind::Label, IDC_LB_POS_INDEX},
     {"lbGateHold", lang::Kind::Label, IDC_LB_GATE_HOLD},
+    {"hintPosIndex", lang::Kind::SpeedButton, IDC_SPIN_INDEX},
 });
 constexpr auto parkTexts = std::to_array<TControlText>({
     {"lbInitialPos", lang::Kind::Label, IDC_LB_INITIAL_POS},
     {"comboInitialPos", lang::Kind::ComboBox, IDC_COMBO_INITIAL_POS, 3},
+    {"hintInitialPos", lang::Kind::SpeedButton, IDC_COMBO_INITIAL_POS},
 });
 
 std::span<const TControlText> HatPosSettingsTexts() { return keyWindowTexts; }

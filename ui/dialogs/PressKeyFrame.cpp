@@ -26,6 +26,7 @@ std::span<const TControlText> PressKeyFrameTexts() {
   static constexpr auto texts = std::to_array<TControlText>({
       {"btTech", lang::Kind::SpeedButton, IDC_BT_TECH},
       {"btDelete", lang::Kind::SpeedButton, IDC_BT_DELETE},
+      {"hintRepeat", lang::Kind::SpeedButton, IDC_SPIN_REPEAT},
   });
   return texts;
 }

@@ -66,6 +66,11 @@ std::span<const TControlText> ProgSettingsTexts() {
       {"grpBinding", lang::Kind::GroupBox, IDC_GRP_BINDING},
       {"lbJoystick", lang::Kind::Label, IDC_LB_JOYSTICK},
       {"lbBindingNote", lang::Kind::Label, IDC_LB_BINDING_NOTE},
+      {"hintPlayDev", lang::Kind::SpeedButton, IDC_COMBO_PLAY_DEV},
+      {"hintRecDev", lang::Kind::SpeedButton, IDC_COMBO_REC_DEV},
+      {"hintRecLine", lang::Kind::SpeedButton, IDC_COMBO_REC_LINE},
+      {"hintMicLevel", lang::Kind::SpeedButton, IDC_SPIN_MIC_LEVEL},
+      {"hintJoystick", lang::Kind::SpeedButton, IDC_ED_JOYSTICK},
       {"btOk", lang::Kind::Button, IDC_BT_OK},
       {"btCancel", lang::Kind::Button, IDC_BT_CANCEL},
   });

@@ -50,6 +50,8 @@
 
 #define IDD_ASK_KEY 600
 #define IDC_LB_CONTENT 601
+#define IDC_LB_LEFT_KEYS 602
+#define IDC_LB_RIGHT_KEYS 603
 // The nine modifier toggles, in modifier bit order.
 #define IDC_BT_SHIFT 610
 #define IDC_BT_CTRL 611

@@ -134,6 +134,18 @@ TfmMain::~TfmMain() {
   if (smallIcon_) DestroyIcon(smallIcon_);
 }
 
+std::optional<TIcon> TfmMain::HoverIcon() {
+  POINT mouse{};
+  GetCursorPos(&mouse);
+  ScreenToClient(list_, &mouse);
+  const auto hit = DWORD(SendMessageW(list_, LB_ITEMFROMPOINT, 0, MAKELPARAM(mouse.x, mouse.y)));
+  if (HIWORD(hit) != 0) return std::nullopt;
+  RECT line{};
+  if (SendMessageW(list_, LB_GETITEMRECT, LOWORD(hit), LPARAM(&line)) == LB_ERR) return std::nullopt;
+  return painter_.IconAt(tree_, device_, font_, int32_t(LOWORD(hit)),
+                         {line.right - line.left, line.bottom - line.top}, mouse.x - line.left);
+}
+
 void TfmMain::CreateList() {
   list_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NODATA | LBS_OWNERDRAWFIXED |
@@ -150,6 +162,18 @@ void TfmMain::CreateList() {
   ReleaseDC(list_, dc);
   SendMessageW(list_, LB_SETITEMHEIGHT, 0, metrics.tmHeight);
   SetWindowSubclass(list_, &ListProc, 1, DWORD_PTR(this));
+  tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
+                          0, 0, 0, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (tips_ != nullptr) {
+    SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, 320);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(list_);
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(tips_, TTM_ADDTOOLW, 0, LPARAM(&tool));
+  }
   RECT client{};
   GetClientRect(window_, &client);
   MoveWindow(list_, 0, 0, client.right, client.bottom, FALSE);
@@ -277,6 +301,14 @@ LRESULT CALLBACK TfmMain::ListProc(HWND list, UINT message, WPARAM wParam, LPARA
     return 0;
   }
   if (message == WM_CHAR && wParam == L'\r') return 0;
+  if (message == WM_MOUSEMOVE) {
+    // Onto another icon (or off one): the tip shown says the old one's text.
+    auto& window = *reinterpret_cast<TfmMain*>(self);
+    const std::optional<TIcon> icon = window.HoverIcon();
+    const int hovered = icon ? int(*icon) : -1;
+    if (hovered != window.hovered_ && window.tips_ != nullptr) SendMessageW(window.tips_, TTM_POP, 0, 0);
+    window.hovered_ = hovered;
+  }
   return DefSubclassProc(list, message, wParam, lParam);
 }
 
@@ -300,6 +332,14 @@ LRESULT TfmMain::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (LOWORD(wParam) >= UINT(TActionId::New) && LOWORD(wParam) <= UINT(TActionId::About))
         Execute(TActionId(LOWORD(wParam)));
       return 0;
+    case WM_NOTIFY: {
+      auto& header = *reinterpret_cast<NMHDR*>(lParam);
+      if (header.code != TTN_GETDISPINFOW || header.hwndFrom != tips_) break;
+      const std::optional<TIcon> icon = HoverIcon();
+      hoverText_ = icon ? Captions.IconHints[size_t(*icon)] : std::u16string();
+      reinterpret_cast<NMTTDISPINFOW&>(header).lpszText = W(hoverText_.data());
+      return 0;
+    }
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       if (item.hwndItem == list_) painter_.Draw(item, tree_, device_, font_);

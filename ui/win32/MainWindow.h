@@ -8,6 +8,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "lang/Component.h"
@@ -84,6 +85,8 @@ class TfmMain final : public TMainHost {
                                    DWORD_PTR self);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void CreateList();
+  // The icon under the mouse in the list, if any.
+  std::optional<TIcon> HoverIcon();
   void BuildMenus();
   void TrayCallback(LPARAM mouse);
   // While one of our windows runs modally over this one (which it disables),
@@ -102,6 +105,12 @@ class TfmMain final : public TMainHost {
   HWND window_ = nullptr;
   HWND list_ = nullptr;
   HFONT font_ = nullptr;
+  // The list's hover texts: one tool, the whole list, its text asked for
+  // when shown (what the icon under the mouse means); hovered_ is the icon
+  // the mouse was last over, -1 for none.
+  HWND tips_ = nullptr;
+  std::u16string hoverText_;
+  int hovered_ = -1;
   HMENU popup_ = nullptr;
   HACCEL accelerators_ = nullptr;
   HICON smallIcon_ = nullptr;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ui/DrawOps.h"
+#include "ui/RowHints.h"
 
 namespace qv::ui {
 namespace {
@@ -127,6 +128,24 @@ void TRowPainter::Draw(const DRAWITEMSTRUCT& item, const TTreeList& tree, const 
   }
   if (item.itemState & ODS_FOCUS) DrawFocusRect(memory_, &area);
   BitBlt(item.hDC, r.left, r.top, width, height, memory_, 0, 0, SRCCOPY);
+}
+
+std::optional<TIcon> TRowPainter::IconAt(const TTreeList& tree, const TDeviceView& device, HFONT font,
+                                         int32_t row, SIZE line, int x) {
+  if (row < 0 || row >= tree.RowCount()) return std::nullopt;
+  const TTreeVisualRow& visual = tree.Row(row);
+  TRowOps ops;
+  if (auto* content = dynamic_cast<const TVisRow*>(visual.Item)) content->Content(ops, device);
+  LOGFONTW log{};
+  GetObjectW(font, sizeof(log), &log);
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(screen, font);
+  TDcCanvas measure(screen, icons_, font, BoldOf(font));
+  const std::optional<TIcon> icon =
+      ui::IconAt(ops, measure, {0, 0, line.cx, line.cy, visual.Level, log.lfWeight >= FW_BOLD}, x);
+  SelectObject(screen, old);
+  ReleaseDC(nullptr, screen);
+  return icon;
 }
 
 }  // namespace qv::ui

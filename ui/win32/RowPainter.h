@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 
 #include "ui/ControlTree.h"
 #include "ui/Icons.h"
@@ -25,6 +26,9 @@ class TRowPainter {
   SIZE BitmapSize() const { return {width_, height_}; }
 
   void Draw(const DRAWITEMSTRUCT& item, const TTreeList& tree, const TDeviceView& device, HFONT font);
+  // The icon drawn at x of the list's row in a line of width by height.
+  std::optional<TIcon> IconAt(const TTreeList& tree, const TDeviceView& device, HFONT font, int32_t row,
+                              SIZE line, int x);
 
  private:
   void Reserve(HDC target, int width, int height);

@@ -11,6 +11,7 @@
 #include "base/Error.h"
 #include "engine/Sound.h"
 #include "input/i_Joystick.h"
+#include "lang/Lang.h"
 #include "lang/TextCatalog.h"
 #include "sim/FakeMixer.h"
 #include "ui/dialogs/About.h"
@@ -26,30 +27,58 @@
 namespace qv::ui::dialogs {
 namespace {
 
-TEST(SpinValue, TextReadsAsANumberOfTheRange) {
+TEST(SpinValue, TextReadsAsANumberOfTheRangeAndSaysWhetherItWasOne) {
+  using enum TSpinCheck;
   struct Case {
     std::u16string text;
     int32_t min, max, expected;
+    TSpinCheck check;
   };
   const Case cases[] = {
-      {u"5000", 0, 1000, 1000},       // typed past the maximum
-      {u"", 0, 1000, 0},              // emptied
-      {u"", 1, 100, 1},               // emptied, the minimum is not zero
-      {u"-999", -1000, 70000, -999},  // negative where the range allows it
-      {u"-5", 0, 1000, 0},            // negative where it does not
-      {u"65535", 0, 70000, 65535},    // beyond 16 bits
-      {u"32,767", 0, 70000, 0},       // a thousands separator is no number
-      {u" 42 ", 0, 100, 42},          // blanks around it
-      {u"+7", 0, 100, 7},
-      {u"-", 0, 100, 0},
-      {u"12a", 0, 100, 0},
-      {u"99999999999", -5, 2147483647, 2147483647},  // would wrap in 32 bits
-      {u"-99999999999", -2147483647 - 1, 5, -2147483647 - 1},
+      {u"5000", 0, 1000, 1000, OutOfRange},  // typed past the maximum
+      {u"99999", 0, 1000, 1000, OutOfRange},
+      {u"1000", 0, 1000, 1000, InRange},  // the bounds themselves
+      {u"0", 0, 1000, 0, InRange},
+      {u"", 0, 1000, 0, NotANumber},  // emptied
+      {u"", 1, 100, 1, NotANumber},   // emptied, the minimum is not zero
+      {u"x-5", 0, 1000, 0, NotANumber},
+      {u"-999", -1000, 70000, -999, InRange},  // negative where the range allows it
+      {u"-5", 0, 1000, 0, OutOfRange},         // negative where it does not
+      {u"0", 1, 99, 1, OutOfRange},            // below a minimum above zero
+      {u"65535", 0, 70000, 65535, InRange},    // beyond 16 bits
+      {u"32,767", 0, 70000, 0, NotANumber},    // a thousands separator is no number
+      {u" 42 ", 0, 100, 42, InRange},          // blanks around it
+      {u"+7", 0, 100, 7, InRange},
+      {u"-", 0, 100, 0, NotANumber},
+      {u"12a", 0, 100, 0, NotANumber},
+      {u"99999999999", -5, 2147483647, 2147483647, OutOfRange},  // would wrap in 32 bits
+      {u"-99999999999", -2147483647 - 1, 5, -2147483647 - 1, OutOfRange},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(SpinValueFromText(c.text, c.min, c.max), c.expected)
-        << std::string(c.text.begin(), c.text.end()) << " in " << c.min << ".." << c.max;
+    SCOPED_TRACE(std::string(c.text.begin(), c.text.end()) + " in " + std::to_string(c.min) + ".." +
+                 std::to_string(c.max));
+    const TSpinParse parse = ParseSpinText(c.text, c.min, c.max);
+    EXPECT_EQ(parse.Value, c.expected);
+    EXPECT_EQ(parse.Check, c.check);
+    EXPECT_EQ(SpinValueFromText(c.text, c.min, c.max), c.expected);
   }
+}
+
+TEST(SpinValue, ARefusedFieldIsToldItsFaultAndTheRange) {
+  const lang::LookupProc saved = lang::LangLookup;
+  lang::LangLookup = [](std::string_view section, std::string_view key, std::u16string_view) {
+    return section != "COMMON" ? std::u16string() : key == "msgSpinRange" ? u"from %d to %d" : FromUtf8(key);
+  };
+  const auto outOfRange = SpinComplaint(u"99999", -3, 1000);
+  const auto notNumber = SpinComplaint(u"x-5", 0, 1000);
+  const auto fine = SpinComplaint(u"7", 0, 1000);
+  lang::LangLookup = saved;
+  ASSERT_TRUE(outOfRange && notNumber);
+  EXPECT_EQ(outOfRange->Title, u"msgSpinOutOfRange");
+  EXPECT_EQ(outOfRange->Text, u"from -3 to 1000");
+  EXPECT_EQ(notNumber->Title, u"msgSpinNotNumber");
+  EXPECT_EQ(notNumber->Text, u"from 0 to 1000");
+  EXPECT_FALSE(fine);
 }
 
 // What a window puts on its controls from the language file is exactly what
@@ -137,8 +166,10 @@ TEST(DialogTexts, ListsNameEachControlOnceAndPartsAreFoundByName) {
     std::set<int> ids;
     std::set<std::string_view> names;
     for (const TControlText& t : list) {
-      EXPECT_TRUE(ids.insert(t.Id).second) << t.Name << " shares its id";
       EXPECT_TRUE(names.insert(t.Name).second) << t.Name << " listed twice";
+      // A setting field's tooltip names the field's own control.
+      if (t.Kind == lang::Kind::SpeedButton && t.Name.starts_with("hint")) continue;
+      EXPECT_TRUE(ids.insert(t.Id).second) << t.Name << " shares its id";
     }
   }
   lang::TComponent form;

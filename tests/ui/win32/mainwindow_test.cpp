@@ -2,6 +2,9 @@
 // commands through the real boxes and dialogs, Enter in the list, the tray
 // and the start-up placement.
 #include <gtest/gtest.h>
+#include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <filesystem>
 #include <fstream>
@@ -125,6 +128,55 @@ TEST_F(MainWindowTest, ClosingWithUnsavedChangesAndCancelKeepsTheWindow) {
   EXPECT_TRUE(IsWindow(main->Handle()));
   EXPECT_TRUE(IsWindowVisible(main->Handle()));
   EXPECT_TRUE(Running.load());
+}
+
+// The Profile menu ends with Exit, which closes as the close box does:
+// unsaved changes are asked about first.
+TEST_F(MainWindowTest, TheProfileMenuEndsWithExitWhichAsksAboutUnsavedChanges) {
+  HMENU profile = GetSubMenu(GetMenu(main->Handle()), 0);
+  const int last = GetMenuItemCount(profile) - 1;
+  wchar_t text[64] = {};
+  GetMenuStringW(profile, UINT(last), text, 64, MF_BYPOSITION);
+  EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(text)), u"E&xit");
+  MarkModified();
+  AnswerDialogs(IDCANCEL);
+  SendMessageW(main->Handle(), WM_COMMAND, WPARAM(GetMenuItemID(profile, last)), 0);
+  EXPECT_EQ(answered.size(), 1u);
+  EXPECT_TRUE(IsWindowVisible(main->Handle()));
+}
+
+// The mouse resting on a row's icon shows what the icon means; on the row's
+// text, nothing.
+TEST_F(MainWindowTest, ARowIconSaysWhatItMeansUnderTheMouse) {
+  HWND list = main->List();
+  HWND tips = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM found) {
+        wchar_t name[32] = {};
+        GetClassNameW(window, name, 32);
+        if (lstrcmpiW(name, TOOLTIPS_CLASSW) != 0) return TRUE;
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+      },
+      LPARAM(&tips));
+  ASSERT_NE(tips, nullptr);
+  EXPECT_EQ(GetWindow(tips, GW_OWNER), main->Handle());
+  RECT line{};
+  SendMessageW(list, LB_GETITEMRECT, 0, LPARAM(&line));  // the joystick, read: the green mark
+  const auto textAt = [&](int x) {
+    POINT point{line.left + x, (line.top + line.bottom) / 2};
+    ClientToScreen(list, &point);
+    SetCursorPos(point.x, point.y);
+    NMTTDISPINFOW info{};
+    info.hdr = {tips, UINT_PTR(list), UINT(TTN_GETDISPINFOW)};
+    SendMessageW(main->Handle(), WM_NOTIFY, 0, LPARAM(&info));
+    return info.lpszText != nullptr ? std::u16string(reinterpret_cast<const char16_t*>(info.lpszText))
+                                    : std::u16string();
+  };
+  EXPECT_EQ(textAt(8),
+            u"Active: the lever stands in this position, the button is pressed, the controller is read.");
+  EXPECT_EQ(textAt(line.right - line.left - 10), u"") << "the name is no icon";
 }
 
 TEST_F(MainWindowTest, EnterInTheListOpensAndClosesAFolder) {

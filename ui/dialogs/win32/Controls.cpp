@@ -93,12 +93,32 @@ void EnableAllControls(HWND window, bool enabled) {
       LPARAM(enabled));
 }
 
+bool DrawSelectionHighlighted(const NMHDR& header, int listId, LRESULT& answer) {
+  if (header.idFrom != UINT_PTR(listId) || header.code != NM_CUSTOMDRAW) return false;
+  auto& draw = const_cast<NMLVCUSTOMDRAW&>(reinterpret_cast<const NMLVCUSTOMDRAW&>(header));
+  answer = CDRF_DODEFAULT;
+  if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
+    answer = CDRF_NOTIFYITEMDRAW;
+  } else if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT &&
+             SendMessageW(header.hwndFrom, LVM_GETITEMSTATE, draw.nmcd.dwItemSpec, LVIS_SELECTED) != 0) {
+    // Drawn as an ordinary line in these colours: the list's own selected
+    // look would paint over them.
+    draw.nmcd.uItemState &= ~UINT(CDIS_SELECTED | CDIS_FOCUS);
+    draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+    draw.clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
+    answer = CDRF_NEWFONT;
+  }
+  return true;
+}
+
 HWND AddTooltip(HWND tooltips, HWND owner, HWND control, const std::u16string& text) {
   if (text.empty()) return tooltips;
   if (tooltips == nullptr)
     tooltips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
                                owner, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (tooltips == nullptr) return nullptr;
+  // Long hints wrap instead of running across the screen.
+  SendMessageW(tooltips, TTM_SETMAXTIPWIDTH, 0, 320);
   std::u16string copy = text;  // the tooltip keeps its own copy once the tool is added
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof(tool);

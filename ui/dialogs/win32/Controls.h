@@ -44,5 +44,10 @@ void EnableAllControls(HWND window, bool enabled);
 // made on the first call (pass null) and returned for the next ones; its
 // owner's window destroys it. No text: no tool, and no window made for it.
 HWND AddTooltip(HWND tooltips, HWND owner, HWND control, const std::u16string& text);
+// For the window's WM_NOTIFY: draws the selected line of the list view with
+// id listId in the highlight colours even while the list has no focus (the
+// list view's own grey is hard to see). True when the notice was that
+// list's custom draw; answer is then the window's reply.
+bool DrawSelectionHighlighted(const NMHDR& header, int listId, LRESULT& answer);
 
 }  // namespace qv::ui::dialogs::win32

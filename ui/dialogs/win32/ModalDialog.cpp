@@ -4,6 +4,7 @@
 #include "base/Utf.h"
 #include "lang/Translator.h"
 #include "ui/dialogs/win32/Controls.h"
+#include "ui/dialogs/win32/SpinEdit.h"
 #include "ui/win32/ErrorBox.h"
 
 namespace qv::ui::dialogs::win32 {
@@ -30,7 +31,11 @@ INT_PTR TModalDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     return TRUE;  // the focus goes to the first control in the Tab order
   }
   if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-    if (LOWORD(wParam) == IDOK) OnOk();
+    if (LOWORD(wParam) == IDOK) {
+      // A spin edit holding no number of its range keeps the window open.
+      if (!SpinEditsAccept(Handle())) return TRUE;
+      OnOk();
+    }
     EndDialog(Handle(), LOWORD(wParam));
     return TRUE;
   }

@@ -9,6 +9,7 @@
 #include "base/Utf.h"
 #include "ui/dialogs/SpinValue.h"
 #include "ui/dialogs/win32/Controls.h"
+#include "ui/win32/Wide.h"
 
 namespace qv::ui::dialogs::win32 {
 
@@ -45,6 +46,47 @@ bool TSpinEdit::Command(int id, int code) const {
   if (id != editId_) return false;
   if (code == EN_CHANGE && !setting_ && OnChange) OnChange();
   return true;
+}
+
+namespace {
+
+// The first reachable spin edit whose text is refused, with its range.
+struct TRefused {
+  HWND Edit = nullptr;
+  int32_t Min = 0, Max = 0;
+};
+
+BOOL CALLBACK FindRefused(HWND control, LPARAM found) {
+  wchar_t className[32] = {};
+  GetClassNameW(control, className, 32);
+  if (lstrcmpiW(className, UPDOWN_CLASSW) != 0) return TRUE;
+  auto edit = HWND(SendMessageW(control, UDM_GETBUDDY, 0, 0));
+  if (edit == nullptr || !IsWindowVisible(edit) || !IsWindowEnabled(edit)) return TRUE;
+  INT min = 0, max = 0;
+  SendMessageW(control, UDM_GETRANGE32, WPARAM(&min), LPARAM(&max));
+  if (ParseSpinText(Text(edit), min, max).Check == TSpinCheck::InRange) return TRUE;
+  *reinterpret_cast<TRefused*>(found) = {edit, min, max};
+  return FALSE;
+}
+
+}  // namespace
+
+bool SpinEditsAccept(HWND window) {
+  TRefused refused;
+  EnumChildWindows(window, &FindRefused, LPARAM(&refused));
+  if (refused.Edit == nullptr) return true;
+  const auto complaint = SpinComplaint(Text(refused.Edit), refused.Min, refused.Max);
+  SetFocus(refused.Edit);
+  SendMessageW(refused.Edit, EM_SETSEL, 0, -1);
+  if (!complaint) return false;
+  EDITBALLOONTIP balloon{};
+  balloon.cbStruct = sizeof(balloon);
+  balloon.pszTitle = W(complaint->Title);
+  balloon.pszText = W(complaint->Text);
+  balloon.ttiIcon = TTI_WARNING;
+  if (SendMessageW(refused.Edit, EM_SHOWBALLOONTIP, 0, LPARAM(&balloon)) == FALSE)
+    MessageBoxW(window, W(complaint->Text), W(complaint->Title), MB_OK | MB_ICONWARNING);
+  return false;
 }
 
 }  // namespace qv::ui::dialogs::win32

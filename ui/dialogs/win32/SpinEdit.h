@@ -40,4 +40,11 @@ class TSpinEdit {
   bool setting_ = false;
 };
 
+// Every spin edit of window and of its child frames that the user can reach
+// (visible and enabled) holds a number of its up-down's range. The first
+// that does not takes the focus with its text selected and a balloon naming
+// the range (a message box where the edit cannot show one); then false, and
+// the window stays open.
+bool SpinEditsAccept(HWND window);
+
 }  // namespace qv::ui::dialogs::win32

@@ -50,8 +50,8 @@ bool TfmAskKey::Execute(HWND owner, TKeyAction& action) {
     if (hook_ == nullptr) throw Error(u"The key window cannot watch the keyboard.");
     hooked = this;
   }
-  captured_.reset();
-  heldKey_ = 0;
+  capture_.Start();
+  closing_ = false;
   waiting_ = true;
   bool confirmed = false;
   try {
@@ -61,8 +61,8 @@ bool TfmAskKey::Execute(HWND owner, TKeyAction& action) {
     throw;
   }
   waiting_ = false;
-  if (!confirmed || !captured_) return false;
-  ApplyCapture(action, *captured_, toggles_);
+  if (!confirmed || !capture_.Taken()) return false;
+  ApplyCapture(action, *capture_.Taken(), toggles_ | capture_.Held());
   return true;
 }
 
@@ -77,15 +77,15 @@ void TfmAskKey::OnInit() {
 bool TfmAskKey::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) {
   if (message != WM_TIMER || wParam != IdleTimer) return false;
   const auto key = IdleKey([](int32_t vkey) { return (GetAsyncKeyState(vkey) & 0x8000) != 0; });
-  if (key) Take(*key);
+  if (key) capture_.TakeIdle(*key);
+  TakeIfDone();
   result = TRUE;
   return true;
 }
 
-void TfmAskKey::Take(const TCapturedKey& key) {
-  if (captured_) return;  // the first key wins
-  captured_ = key;
-  heldKey_ = key.Vkey;
+void TfmAskKey::TakeIfDone() {
+  if (!capture_.Taken() || closing_) return;
+  closing_ = true;
   toggles_ = 0;
   for (int bit = 0; bit < ModifierCount; ++bit) {
     if (IsDlgButtonChecked(Handle(), IDC_BT_SHIFT + bit) == BST_CHECKED) toggles_ |= TToggles(1u << bit);
@@ -103,19 +103,14 @@ LRESULT CALLBACK TfmAskKey::MessageHook(int code, WPARAM wParam, LPARAM lParam) 
 }
 
 bool TfmAskKey::Filter(MSG& message) {
+  if (!IsKeyDown(message.message) && !IsKeyUp(message.message)) return false;
   HWND window = Handle();
-  if (waiting_ && window != nullptr && !captured_ && IsKeyDown(message.message) &&
-      (message.hwnd == window || IsChild(window, message.hwnd))) {
-    // A key already down when the window opened (the Enter that pressed the
-    // key button, auto-repeating) is no new press, and no dialog key either.
-    if (!WasDown(message.lParam)) Take(KeyOfMessage(message.wParam, message.lParam));
-    return true;
-  }
-  // Every key-down of the key taken is its auto-repeat until its key-up: a
-  // new press needs a key-up first, and not every system marks the repeats.
-  if (heldKey_ == 0 || int32_t(message.wParam) != heldKey_) return false;
-  if (IsKeyUp(message.message)) heldKey_ = 0;
-  return IsKeyDown(message.message) || IsKeyUp(message.message);
+  const bool toWindow =
+      waiting_ && window != nullptr && (message.hwnd == window || IsChild(window, message.hwnd));
+  const bool ours = capture_.Feed(KeyOfMessage(message.wParam, message.lParam), IsKeyDown(message.message),
+                                  WasDown(message.lParam), toWindow);
+  if (toWindow) TakeIfDone();
+  return ours;
 }
 
 }  // namespace qv::ui::dialogs::win32

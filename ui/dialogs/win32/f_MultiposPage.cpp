@@ -72,9 +72,15 @@ void TfrMultiposPage::OnCommand(int id, int code) {
   }
 }
 
-bool TfrMultiposPage::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR&) {
+bool TfrMultiposPage::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& result) {
   if (message != WM_NOTIFY) return false;
   const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+  LRESULT answer = 0;
+  if (DrawSelectionHighlighted(header, IDC_LIST_POSITIONS, answer)) {
+    SetWindowLongPtrW(Handle(), DWLP_MSGRESULT, answer);
+    result = TRUE;
+    return true;
+  }
   if (header.idFrom != IDC_LIST_POSITIONS || header.code != LVN_GETDISPINFOW) return false;
   auto& info = reinterpret_cast<const NMLVDISPINFOW&>(header);
   if ((info.item.mask & LVIF_TEXT) == 0 || info.item.cchTextMax <= 0) return true;

@@ -9,8 +9,10 @@ namespace qv::ui::dialogs::win32 {
 namespace {
 
 // The control list's own small pictures on the button face: their sources
-// mark "no pixel" with magenta, which a button would show as it is.
-HBITMAP LoadPicture(const wchar_t* name) {
+// mark "no pixel" with magenta, which a button would show as it is. A
+// disabled button draws its picture embossed, every pixel that is not white
+// as its shadow: its picture has a white ground, so only the figure greys.
+HBITMAP LoadPicture(const wchar_t* name, HBRUSH ground) {
   auto source = HBITMAP(LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   if (source == nullptr) return nullptr;
   BITMAP info{};
@@ -22,7 +24,7 @@ HBITMAP LoadPicture(const wchar_t* name) {
   HGDIOBJ oldFrom = SelectObject(from, source);
   HGDIOBJ oldTo = SelectObject(to, picture);
   const RECT all{0, 0, info.bmWidth, info.bmHeight};
-  FillRect(to, &all, GetSysColorBrush(COLOR_BTNFACE));
+  FillRect(to, &all, ground);
   TransparentBlt(to, 0, 0, info.bmWidth, info.bmHeight, from, 0, 0, info.bmWidth, info.bmHeight,
                  RGB(255, 0, 255));
   SelectObject(from, oldFrom);
@@ -42,6 +44,7 @@ TfrPressKey::TfrPressKey(TfmAskKey& askKey, TfmSysCmd& sysCmd, TPressKeyFrame& l
 TfrPressKey::~TfrPressKey() {
   if (techPicture_ != nullptr) DeleteObject(techPicture_);
   if (deletePicture_ != nullptr) DeleteObject(deletePicture_);
+  if (disabledDeletePicture_ != nullptr) DeleteObject(disabledDeletePicture_);
 }
 
 void TfrPressKey::Create(HWND window, int placeholderId, const lang::TComponent& part, bool showRepeat) {
@@ -51,10 +54,12 @@ void TfrPressKey::Create(HWND window, int placeholderId, const lang::TComponent&
 }
 
 void TfrPressKey::OnInit() {
-  if (techPicture_ == nullptr) techPicture_ = LoadPicture(L"LIST_COMPAT");
-  if (deletePicture_ == nullptr) deletePicture_ = LoadPicture(L"LIST_CROSS");
+  HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
+  if (techPicture_ == nullptr) techPicture_ = LoadPicture(L"LIST_COMPAT", face);
+  if (deletePicture_ == nullptr) deletePicture_ = LoadPicture(L"LIST_CROSS", face);
+  if (disabledDeletePicture_ == nullptr)
+    disabledDeletePicture_ = LoadPicture(L"LIST_CROSS", HBRUSH(GetStockObject(WHITE_BRUSH)));
   SendMessageW(Item(IDC_BT_TECH), BM_SETIMAGE, IMAGE_BITMAP, LPARAM(techPicture_));
-  SendMessageW(Item(IDC_BT_DELETE), BM_SETIMAGE, IMAGE_BITMAP, LPARAM(deletePicture_));
   // Three a click: counts are small, and typed when exact.
   repeat_.Attach(Handle(), IDC_SPIN_REPEAT, IDC_UD_REPEAT, TPressKeyFrame::MinRepeat,
                  TPressKeyFrame::MaxRepeat, 3);
@@ -88,6 +93,8 @@ void TfrPressKey::Show() {
   // Clearing disables the button that has the focus; the key button takes it.
   if (!shown.DeleteEnabled && GetFocus() == Item(IDC_BT_DELETE)) SetFocus(Item(IDC_BT_KEY));
   EnableControls(Handle(), {IDC_SPIN_REPEAT, IDC_UD_REPEAT}, shown.RepeatEnabled);
+  SendMessageW(Item(IDC_BT_DELETE), BM_SETIMAGE, IMAGE_BITMAP,
+               LPARAM(shown.DeleteEnabled ? deletePicture_ : disabledDeletePicture_));
   EnableWindow(Item(IDC_BT_DELETE), shown.DeleteEnabled);
   if (OnShow) OnShow();
 }

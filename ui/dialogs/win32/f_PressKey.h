@@ -39,6 +39,7 @@ class TfrPressKey final : public TChildDialog {
   TSpinEdit repeat_;
   HBITMAP techPicture_ = nullptr;
   HBITMAP deletePicture_ = nullptr;
+  HBITMAP disabledDeletePicture_ = nullptr;
 };
 
 }  // namespace qv::ui::dialogs::win32

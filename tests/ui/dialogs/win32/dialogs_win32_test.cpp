@@ -175,21 +175,52 @@ TEST_F(SettingsWindows, PollingStopsWhileAProfileWindowIsOpenAndOnlyCompatibilit
   ClearModified();
 }
 
-TEST_F(SettingsWindows, CompatibilityShowsAndStoresThePauses) {
+// OK with a pause out of its range or no number keeps the window open on
+// that field, its text selected, and says the range (in a balloon, or a box
+// where the edit shows none); once mended, OK stores.
+TEST_F(SettingsWindows, CompatibilityRefusesAPauseOutOfRangeOrNoNumberUntilMended) {
   ShiftPause = 40;
-  TapPause = 5000;        // beyond the window's range: shown as its maximum
+  TapPause = 5000;  // beyond the window's range: shown as its maximum
+  const auto postOk = [](HWND w) { PostMessageW(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); };
+  const TStep rangeTold = [](HWND front) {
+    if (!IsMessageBox(front)) return;
+    EXPECT_NE(MessageBoxText(front).find(u"0 to 1000"), std::u16string::npos)
+        << ToUtf8(MessageBoxText(front));
+    PostMessageW(front, WM_COMMAND, IDOK, 0);
+  };
+  const auto expectRefused = [](HWND w, int field) {
+    ASSERT_FALSE(IsMessageBox(w));
+    EXPECT_EQ(TextOf(w), u"Compatibility") << "the window stays open";
+    EXPECT_EQ(GetFocus(), GetDlgItem(w, field));
+    DWORD from = 1, to = 0;
+    SendDlgItemMessageW(w, field, EM_GETSEL, WPARAM(&from), LPARAM(&to));
+    EXPECT_EQ(from, 0u);
+    EXPECT_EQ(to, DWORD(TextOf(w, field).size())) << "the whole text is selected";
+  };
   const int32_t row = 0;  // the joystick row opens the window too
   main->Tree().SelectRow(row);
   DriveModal([&] { main->RowDoubleClick(); }, {
                                                   [&](HWND w) {
                                                     EXPECT_EQ(TextOf(w, IDC_SPIN_SHIFT_DELAY), u"40");
                                                     EXPECT_EQ(TextOf(w, IDC_SPIN_PRESS_DELAY), u"1000");
-                                                    Type(w, IDC_SPIN_SHIFT_DELAY, u"2500");
-                                                    Type(w, IDC_SPIN_PRESS_DELAY, u"");
+                                                    Type(w, IDC_SPIN_SHIFT_DELAY, u"99999");
+                                                    Type(w, IDC_SPIN_PRESS_DELAY, u"x-5");
+                                                    postOk(w);
+                                                  },
+                                                  rangeTold,
+                                                  [&](HWND w) {
+                                                    expectRefused(w, IDC_SPIN_SHIFT_DELAY);
+                                                    Type(w, IDC_SPIN_SHIFT_DELAY, u"250");
+                                                    postOk(w);
+                                                  },
+                                                  rangeTold,
+                                                  [&](HWND w) {
+                                                    expectRefused(w, IDC_SPIN_PRESS_DELAY);
+                                                    Type(w, IDC_SPIN_PRESS_DELAY, u"0");
                                                     Click(w, IDOK);
                                                   },
                                               });
-  EXPECT_EQ(ShiftPause, 1000);
+  EXPECT_EQ(ShiftPause, 250);
   EXPECT_EQ(TapPause, 0);
   ClearModified();
   ResetProfile();
@@ -271,7 +302,8 @@ TEST_F(SettingsWindows, ProgramSettingsListTheSoundServersDevicesAndTakeTheChoic
                              std::u16string(FromUtf8(std::to_string(RecPercent))));
                    Pick(w, IDC_COMBO_REC_DEV, other);
                    Type(w, IDC_ED_JOYSTICK, u"Typed Stick");
-                   Type(w, IDC_SPIN_MIC_LEVEL, u"0");
+                   // The range's least: a level out of it would keep the window open.
+                   Type(w, IDC_SPIN_MIC_LEVEL, u"1");
                  },
                  [&](HWND w) {
                    EXPECT_FALSE(ItemsOf(w, IDC_COMBO_REC_LINE).empty());

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "engine/PollThread.h"
 #include "engine/Profile.h"
@@ -96,6 +97,54 @@ TEST_F(KeyWindows, CaptureTakesDialogKeysAndModifierTogglesWithoutTheHeldKeyReac
     EXPECT_EQ(press.Modifiers, c.modifiers);
     EXPECT_EQ(press.Repeat, 5);
     EXPECT_EQ(press.SysCmd, 0);
+  }
+}
+
+// The chord as a player presses it: modifiers first, then the key; a
+// modifier pressed and released alone is the key itself. The keys go up
+// after the capture has closed, and none of them reaches the window behind.
+TEST_F(KeyWindows, CaptureTakesAPressedChordOrAModifierAlone) {
+  struct Case {
+    const char* what;
+    std::vector<WORD> keys;  // down in this order, up in reverse
+    int32_t vkey, scan;
+    uint16_t modifiers;
+  };
+  const Case cases[] = {
+      {"Ctrl+B", {VK_LCONTROL, 'B'}, 'B', 0x30, modCtrl},
+      {"right Alt + left Shift + Enter",
+       {VK_RMENU, VK_LSHIFT, VK_RETURN},
+       VK_RETURN,
+       0x1C,
+       modRAlt | modShift},
+      {"right Shift alone", {VK_RSHIFT}, VK_SHIFT, 0x36, 0},
+      {"right Ctrl alone", {VK_RCONTROL}, VK_CONTROL, 0x1D, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ResetProfile();
+    ClearModified();
+    DriveModal([&] { OpenButton(); }, {
+                                          [&](HWND w) { PostClick(Frame(w, IDC_FR_PRESS), IDC_BT_KEY); },
+                                          [&](HWND ask) {
+                                            EXPECT_EQ(TextOf(ask), u"Press the key...");
+                                            SetForegroundWindow(ask);
+                                            for (WORD key : c.keys) KeyDown(key);
+                                          },
+                                          [&](HWND) {
+                                            for (auto key = c.keys.rbegin(); key != c.keys.rend(); ++key)
+                                              KeyUp(*key);
+                                          },
+                                          [&](HWND w) {
+                                            EXPECT_FALSE(ProfileModified())
+                                                << "no key reached the window behind";
+                                            Click(w, IDOK);
+                                          },
+                                      });
+    const TKeyAction& press = ProfileButtons[0].Events.Press;
+    EXPECT_EQ(press.Vkey, c.vkey);
+    EXPECT_EQ(press.ScanCode, c.scan);
+    EXPECT_EQ(press.Modifiers, c.modifiers);
   }
 }
 
@@ -210,6 +259,58 @@ TEST_F(KeyWindows, AMissingCommandTextShowsOneBoxAndTheListGoesOn) {
              });
   lang::LangLookup = installed;
   EXPECT_EQ(ProfileButtons[0].Events.Press.SysCmd, scRecOn);
+}
+
+// What a picture button shows inside its edges: pixels of the red cross,
+// and pixels darker than the button face (a greyed figure's shadow).
+struct TFace {
+  int red = 0, dark = 0;
+};
+TFace FaceOf(HWND button) {
+  RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  RECT box{};
+  GetClientRect(button, &box);
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  const auto light = [](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); };
+  HDC dc = GetDC(button);
+  TFace seen;
+  constexpr int edge = 4;
+  for (int y = edge; y < box.bottom - edge; ++y) {
+    for (int x = edge; x < box.right - edge; ++x) {
+      const COLORREF c = GetPixel(dc, x, y);
+      if (c == CLR_INVALID) continue;
+      if (GetRValue(c) > 200 && GetGValue(c) < 120) {
+        ++seen.red;
+      } else if (light(c) + 30 < light(face)) {
+        ++seen.dark;
+      }
+    }
+  }
+  ReleaseDC(button, dc);
+  return seen;
+}
+
+// An empty frame's clear button is disabled and shows the cross greyed,
+// not a grey block; a frame with a key shows it in red.
+TEST_F(KeyWindows, ADisabledClearButtonShowsItsPictureGreyed) {
+  ProfileButtons[0].Events.Hold = {.ScanCode = 0x1E, .Vkey = 'A'};
+  DriveModal([&] { OpenButton(); }, {
+                                        [&](HWND w) {
+                                          HWND empty = GetDlgItem(Frame(w, IDC_FR_PRESS), IDC_BT_DELETE);
+                                          HWND full = GetDlgItem(Frame(w, IDC_FR_HOLD), IDC_BT_DELETE);
+                                          ASSERT_FALSE(IsWindowEnabled(empty));
+                                          ASSERT_TRUE(IsWindowEnabled(full));
+                                          const TFace greyed = FaceOf(empty), shown = FaceOf(full);
+                                          EXPECT_EQ(greyed.red, 0);
+                                          // The cross has 32 pixels of its 14 x 10; a block would darken all
+                                          // 140.
+                                          EXPECT_GT(greyed.dark, 10);
+                                          EXPECT_LT(greyed.dark, 80)
+                                              << "the whole picture is darkened: a block";
+                                          EXPECT_GE(shown.red, 24);
+                                          Click(w, IDCANCEL);
+                                        },
+                                    });
 }
 
 class KeyWindowTexts : public KeyWindows, public ::testing::WithParamInterface<const char16_t*> {

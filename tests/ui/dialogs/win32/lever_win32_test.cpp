@@ -135,6 +135,39 @@ TEST_F(JoySettingsWindow, TheLiveValueFollowsTheLeverAndTakenNotchesAreSavedAsce
   EXPECT_EQ(JoySettings.Axes[size_t(index)].Count, 4) << "the file holds what OK took";
 }
 
+// The selected notch stands out while the focus is elsewhere: its line has
+// the highlight colour, not the list's pale grey.
+TEST_F(JoySettingsWindow, TheSelectedNotchIsHighlightedWithoutTheFocus) {
+  DriveModal([&] { main->Execute(TActionId::JoySettings); },
+             {
+                 [&](HWND w) {
+                   PickTab(w, IDC_PAGES_AXIS_TYPE, atMultipos);
+                   Click(Multipos(w), IDC_BT_DELETE_ALL);
+                   for (int32_t notch : {2000, 40000}) {
+                     MoveLever(w, notch);
+                     Click(Multipos(w), IDC_BT_TAKE_SWITCH);
+                   }
+                   SetFocus(GetDlgItem(w, IDC_ED_NAME));
+                   HWND list = GetDlgItem(Multipos(w), IDC_LIST_POSITIONS);
+                   RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+                   const auto colourOf = [&](int line) {
+                     RECT row{};
+                     row.left = LVIR_BOUNDS;
+                     SendMessageW(list, LVM_GETITEMRECT, WPARAM(line), LPARAM(&row));
+                     HDC dc = GetDC(list);
+                     // Right of the text, in the line's own ground.
+                     const COLORREF c = GetPixel(dc, row.right - 4, (row.top + row.bottom) / 2);
+                     ReleaseDC(list, dc);
+                     return c;
+                   };
+                   ASSERT_EQ(SelectedLine(w), 1);
+                   EXPECT_EQ(colourOf(1), GetSysColor(COLOR_HIGHLIGHT));
+                   EXPECT_NE(colourOf(0), GetSysColor(COLOR_HIGHLIGHT));
+                   Click(w, IDCANCEL);
+                 },
+             });
+}
+
 TEST_F(JoySettingsWindow, CancelKeepsNothingAndAFailedSaveStartsPollingWithOneBox) {
   const TJoySettings before = JoySettings;
   DriveModal([&] { main->Execute(TActionId::JoySettings); },
@@ -217,12 +250,23 @@ TEST_P(LeverWindows, AxisAndPositionWindowsStoreWithinTheirRangesFromTheRows) {
                    Type(w, IDC_SPIN_INITIAL_POS, u"2");
                    // A check box toggles on a real click, not on its notice.
                    SendDlgItemMessageW(w, IDC_CHK_REENUMERATE, BM_CLICK, 0, 0);
+                   PostMessageW(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                 },
+                 // Beyond the segment count: refused, with a balloon (or a
+                 // box where the edit shows none), the window kept open.
+                 [&](HWND front) {
+                   if (IsMessageBox(front)) PostMessageW(front, WM_COMMAND, IDOK, 0);
+                 },
+                 [&](HWND w) {
+                   ASSERT_FALSE(IsMessageBox(w));
+                   EXPECT_EQ(GetFocus(), GetDlgItem(w, IDC_SPIN_POS_LIMIT));
+                   Type(w, IDC_SPIN_POS_LIMIT, FromUtf8(std::to_string(segments)));
                    Click(w, IDOK);
                  },
              });
   EXPECT_TRUE(Running.load());
   EXPECT_TRUE(ProfileModified());
-  EXPECT_EQ(ProfileAxes[0].PosLimit, segments) << "bounded by the segment count";
+  EXPECT_EQ(ProfileAxes[0].PosLimit, segments);
   EXPECT_EQ(ProfileAxes[0].InitialPos, 2);
   EXPECT_EQ(ProfileAxes[0].ResyncFirst, 3);
   EXPECT_EQ(ProfileAxes[0].ResyncLast, 3);
