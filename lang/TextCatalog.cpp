@@ -147,6 +147,8 @@ constexpr auto kCatalog = std::to_array<CatalogEntry>({
     Hint(kAxis, "hintInitialPos"),
     Hint(kAxis, "hintResyncFirst"),
     Hint(kAxis, "hintResyncLast"),
+    Hint(kAxis, "hintStepHold"),
+    Hint(kAxis, "hintStepGap"),
     Caption(kAxis, "btCancel"),
 
     // The measuring wizard; its status line is set by the code in every state.
@@ -200,6 +202,7 @@ constexpr auto kCatalog = std::to_array<CatalogEntry>({
     Caption(kPos, "lbGateHold"),
     Caption(kPos, "btOk"),
     Hint(kPos, "hintPosIndex"),
+    Hint(kPos, "hintGateHold"),
     Caption(kPos, "btCancel"),
 
     Caption(kButton, "fmButtonSettings"),

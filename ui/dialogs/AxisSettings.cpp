@@ -84,6 +84,8 @@ std::span<const TControlText> AxisSettingsTexts() {
       {"hintInitialPos", lang::Kind::SpeedButton, IDC_SPIN_INITIAL_POS},
       {"hintResyncFirst", lang::Kind::SpeedButton, IDC_SPIN_RESYNC_FIRST},
       {"hintResyncLast", lang::Kind::SpeedButton, IDC_SPIN_RESYNC_LAST},
+      {"hintStepHold", lang::Kind::SpeedButton, IDC_SPIN_STEP_HOLD},
+      {"hintStepGap", lang::Kind::SpeedButton, IDC_SPIN_STEP_GAP},
       {"btOk", lang::Kind::Button, IDC_BT_OK},
       {"btCancel", lang::Kind::Button, IDC_BT_CANCEL},
   });

@@ -51,6 +51,7 @@ constexpr auto posIndexTexts = std::to_array<TControlText>({
     {"lbPosIndex", lang::Kind::Label, IDC_LB_POS_INDEX},
     {"lbGateHold", lang::Kind::Label, IDC_LB_GATE_HOLD},
     {"hintPosIndex", lang::Kind::SpeedButton, IDC_SPIN_INDEX},
+    {"hintGateHold", lang::Kind::SpeedButton, IDC_SPIN_GATE_HOLD},
 });
 constexpr auto parkTexts = std::to_array<TControlText>({
     {"lbInitialPos", lang::Kind::Label, IDC_LB_INITIAL_POS},
