@@ -11,6 +11,7 @@
 #include "engine/Hooks.h"
 #include "engine/KeyOutput.h"
 #include "engine/KeySchedule.h"
+#include "engine/PollThread.h"
 #include "engine/Profile.h"
 #include "engine/Tracker.h"
 #include "sim/Clocks.h"
@@ -48,6 +49,11 @@ inline void MakeFourNotchLever(int index) { MakeLever(index, {1000, 20000, 40000
 class EngineTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // Every test starts as a fresh program does: following, nothing asked of
+    // the thread but a full synchronisation.
+    PauseRequest = false;
+    Suspended = false;
+    ResyncRequest = true;
     InstallSeams(&keyboard, &layout, &clock);
     EngineHooks = TEngineHooks{};
     JoySettings = TJoySettings{};
@@ -60,6 +66,9 @@ class EngineTest : public ::testing::Test {
     StopAutoRepeat();
   }
   void TearDown() override {
+    PauseRequest = false;
+    Suspended = false;
+    ExitRequest = false;
     StopAutoRepeat();
     InstallSeams(nullptr, nullptr, nullptr);
     // Whatever a test left queued goes nowhere.

@@ -18,9 +18,6 @@ class CatchUpTest : public EngineTest {
  protected:
   void SetUp() override {
     EngineTest::SetUp();
-    PauseRequest = false;
-    Suspended = false;
-    ResyncRequest = true;
     MakeFourNotchLever(0);
     TProfileAxis& axis = ProfileAxes[0];
     axis.Up = Key(0x26);
@@ -29,11 +26,6 @@ class CatchUpTest : public EngineTest {
     for (int p = 1; p <= 4; ++p) {
       axis.Position(p).Events = {Key(0x30 + p), Key(0x40 + p), Key(0x6F + p)};
     }
-  }
-  void TearDown() override {
-    PauseRequest = false;
-    Suspended = false;
-    EngineTest::TearDown();
   }
 
   // A fresh thread's loop, as start polling makes one.

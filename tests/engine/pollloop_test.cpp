@@ -13,9 +13,6 @@ class PollLoopTest : public EngineTest {
  protected:
   void SetUp() override {
     EngineTest::SetUp();
-    PauseRequest = false;
-    Suspended = false;
-    ResyncRequest = true;
     EngineHooks.Repaint = [this] { ++repaints; };
     EngineHooks.MainWindowVisible = [this] { return visible; };
     MakeFourNotchLever(0);
@@ -24,11 +21,6 @@ class PollLoopTest : public EngineTest {
     device.Axis(0, 1000);
     RebuildTrackers();
     loop.Begin();
-  }
-  void TearDown() override {
-    PauseRequest = false;
-    Suspended = false;
-    EngineTest::TearDown();
   }
   // The lever moves between notches 1 and 2 in every cycle.
   void Wiggle(int cycles) {

@@ -36,9 +36,6 @@ class ScheduleTest : public EngineTest {
  protected:
   void SetUp() override {
     EngineTest::SetUp();
-    PauseRequest = false;
-    Suspended = false;
-    ResyncRequest = true;
     // Read every 5 ms: a change made 5 ms before a step's time is read at it.
     device.Attach(2, 4, 1, sim::TReporting::Polled);
     EngineHooks.DeviceDueIn = [this] {
@@ -50,12 +47,6 @@ class ScheduleTest : public EngineTest {
     ProfileAxes[0].Down = Key(0x28);
     ProfileButtons[0].Events.Press = Key(0x42);
     ProfileButtons[0].Events.Hold = Key(0x43);
-  }
-  void TearDown() override {
-    PauseRequest = false;
-    Suspended = false;
-    ExitRequest = false;
-    EngineTest::TearDown();
   }
 
   // Cycles until ms after the start; the loop wakes exactly then, as if
