@@ -11,7 +11,8 @@ namespace qv {
 namespace {
 
 struct TKeptLever {
-  int32_t Pos = -1;  // the simulator's lever stands on this position's notch; -1: unknown
+  bool Known = false;
+  int64_t Notch = 0;  // where the simulator's lever stands, once its queued steps are out
   uint64_t Setup = 0;
 };
 
@@ -72,19 +73,25 @@ void RememberSimulatorLevers() {
     const TProfileAxis& axis = ProfileAxes[static_cast<size_t>(k)];
     if (!AxisTrackers[static_cast<size_t>(k)].Active || !axis.Synced || !IsPosition(axis, axis.LastPos))
       continue;
-    keptLevers[static_cast<size_t>(k)] = {axis.LastPos, LeverSetupHash(k)};
+    keptLevers[static_cast<size_t>(k)] = {
+        true, axis.Positions[static_cast<size_t>(axis.LastPos - 1)].UserIndex, LeverSetupHash(k)};
   }
+}
+
+void RewindSimulatorLevers() {
+  for (int k = 0; k < JoyAxisCount; ++k) keptLevers[static_cast<size_t>(k)].Notch -= QueuedSteps(AxisLane(k));
 }
 
 void CatchUpSimulatorLevers() {
   for (int k = 0; k < JoyAxisCount; ++k) {
     TProfileAxis& axis = ProfileAxes[static_cast<size_t>(k)];
     const TKeptLever kept = keptLevers[static_cast<size_t>(k)];
-    if (!AxisTrackers[static_cast<size_t>(k)].Active || !axis.Synced || !IsPosition(axis, kept.Pos)) continue;
-    if (!IsPosition(axis, axis.CurrentPos) || axis.CurrentPos == kept.Pos) continue;
+    if (!AxisTrackers[static_cast<size_t>(k)].Active || !axis.Synced || !kept.Known) continue;
+    if (!IsPosition(axis, axis.CurrentPos) || axis.Position(axis.CurrentPos).UserIndex == kept.Notch)
+      continue;
     if (kept.Setup != LeverSetupHash(k)) continue;
     const TLaneScope lane(AxisLane(k));
-    StepLever(axis, kept.Pos, axis.CurrentPos);
+    StepLeverFrom(axis, kept.Notch, axis.CurrentPos);
   }
   ForgetSimulatorLevers();
 }

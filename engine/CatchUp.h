@@ -15,6 +15,9 @@ namespace qv {
 // synchronised lever that stands on one. A lever with none (already
 // released) keeps what was kept before.
 void RememberSimulatorLevers();
+// The queued steps are about to be dropped: a kept lever stands where the
+// steps that did go out left it.
+void RewindSimulatorLevers();
 // After a reading and before the silent re-entry: steps every kept lever
 // that is still synchronised, set up as it was, and stands elsewhere now;
 // then forgets them all.

@@ -97,7 +97,10 @@ bool IsPosition(const TProfileAxis& axis, int32_t p) {
 // Step taps are counted in 64 bits: UserIndex and the resync counts come
 // from a file and may be anything.
 void StepLever(TProfileAxis& axis, int32_t from, int32_t to) {
-  const int64_t start = axis.Position(from).UserIndex;
+  StepLeverFrom(axis, axis.Position(from).UserIndex, to);
+}
+
+void StepLeverFrom(TProfileAxis& axis, int64_t start, int32_t to) {
   const int64_t target = axis.Position(to).UserIndex;
   const int64_t d = target - start;
   if (d > 0) {

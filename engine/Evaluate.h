@@ -24,6 +24,8 @@ bool IsPosition(const TProfileAxis& axis, int32_t p);
 // Taps Up or Down as often as the simulator's lever must move from position
 // from to position to, with the resync taps at the ends.
 void StepLever(TProfileAxis& axis, int32_t from, int32_t to);
+// The same from the simulator's notch start, wherever it is.
+void StepLeverFrom(TProfileAxis& axis, int64_t start, int32_t to);
 
 enum class TSyncMode { Full, Keep };
 void Synchronise(TSyncMode mode);

@@ -98,9 +98,13 @@ std::vector<TScheduled> TimedTaps(const TKeyAction& action, int64_t times, TTapT
   const TKeyInput up = KeyRecord(action, true);
   for (int64_t i = 0; i < times; ++i) {
     if (timing.BeforeDown == 0 && timing.Hold == 0) {
-      records.push_back({0, [down, up] { Seams().Keyboard->Send(std::array<TKeyInput, 2>{down, up}); }});
+      records.push_back({0,
+                         [down, up] {
+                           Seams().Keyboard->Send(std::array<TKeyInput, 2>{down, up});
+                         },
+                         false, false, false, false, true});
     } else {
-      records.push_back({timing.BeforeDown, [down] { SendOne(down); }});
+      records.push_back({timing.BeforeDown, [down] { SendOne(down); }, false, false, false, false, true});
       records.push_back({timing.Hold, [up] { SendOne(up); }, false, false, true});
     }
   }
@@ -124,12 +128,16 @@ void Tap(const TKeyAction& action, int64_t count) {
     Schedule(TimedTaps(action, times, CompatibilityTiming()));
     return;
   }
-  Schedule({{0, [action, times] {
-               PressModifiers(action.Modifiers);
-               const std::array<TKeyInput, 2> pair{KeyRecord(action, false), KeyRecord(action, true)};
-               for (int64_t i = 0; i < times; ++i) Seams().Keyboard->Send(pair);
-               ReleaseModifiers(action.Modifiers);
-             }}});
+  Schedule({{0, TapBatch(action, times)}});
+}
+
+std::function<void()> TapBatch(const TKeyAction& action, int64_t times) {
+  return [action, times] {
+    PressModifiers(action.Modifiers);
+    const std::array<TKeyInput, 2> pair{KeyRecord(action, false), KeyRecord(action, true)};
+    for (int64_t i = 0; i < times; ++i) Seams().Keyboard->Send(pair);
+    ReleaseModifiers(action.Modifiers);
+  };
 }
 
 TTapTiming CompatibilityTiming() { return {PauseMs(TapPause), PauseMs(TapPause), PauseMs(ShiftPause)}; }

@@ -3,6 +3,7 @@
 // control's lane with the two compatibility pauses, and the one
 // keyboard-like auto-repeat slot. Poll thread only, except ActionText.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@ TKeyInput KeyRecord(const TKeyAction& action, bool up);
 void KeyEvent(const TKeyAction& action, bool up);
 // count x Repeat down/up pairs inside the action's modifiers.
 void Tap(const TKeyAction& action, int64_t count);
+// The same taps as one record that sends them all at once (times as counted).
+std::function<void()> TapBatch(const TKeyAction& action, int64_t times);
 // count x Repeat, capped.
 int64_t TapTimes(const TKeyAction& action, int64_t count);
 // At once, ascending / descending.

@@ -16,12 +16,17 @@ struct TEntry : TScheduled {
   uint64_t Group = 0;
   bool Step = false;
   int8_t Direction = 0;
+  int64_t Steps = 0;
 };
 
 struct TLane {
   std::deque<TEntry> Entries;
   uint32_t ReadyAt = 0;  // when the previous record went out
   uint64_t Started = 0;  // the group whose first record went out last
+  // What of that group went out, and whether its key went down: a step cut
+  // short before that is put back whole, for the simulator never saw it.
+  std::vector<TEntry> Begun;
+  bool Pressed = false;
 };
 
 std::array<TLane, LooseLane + 1> lanes;
@@ -56,7 +61,7 @@ int32_t DueIn(int l, uint32_t now) {
   return static_cast<int32_t>(lane.ReadyAt + lane.Entries.front().DelayMs - now);
 }
 
-void Append(std::vector<TScheduled> records, bool step, int8_t direction) {
+void Append(std::vector<TScheduled> records, bool step, int8_t direction, int64_t steps) {
   TLane& lane = lanes[static_cast<size_t>(currentLane)];
   if (lane.Entries.empty()) lane.ReadyAt = Seams().Time->Now();
   const uint64_t group = ++lastGroup;
@@ -66,6 +71,7 @@ void Append(std::vector<TScheduled> records, bool step, int8_t direction) {
     entry.Group = group;
     entry.Step = step;
     entry.Direction = direction;
+    entry.Steps = steps;
     lane.Entries.push_back(std::move(entry));
   }
   ServeSchedule();
@@ -80,9 +86,9 @@ int ButtonLane(int b) { return MaxAxes + MaxHats + b; }
 TLaneScope::TLaneScope(int lane) : previous_(currentLane) { currentLane = lane; }
 TLaneScope::~TLaneScope() { currentLane = previous_; }
 
-void Schedule(std::vector<TScheduled> records) { Append(std::move(records), false, 0); }
+void Schedule(std::vector<TScheduled> records) { Append(std::move(records), false, 0, 0); }
 
-void ScheduleStep(TStepGroup step) { Append(std::move(step.Records), true, step.Direction); }
+void ScheduleStep(TStepGroup step) { Append(std::move(step.Records), true, step.Direction, step.Steps); }
 
 int64_t CancelQueuedSteps(int8_t direction, int64_t count) {
   TLane& lane = lanes[static_cast<size_t>(currentLane)];
@@ -90,8 +96,10 @@ int64_t CancelQueuedSteps(int8_t direction, int64_t count) {
   for (auto it = lane.Entries.rbegin();
        it != lane.Entries.rend() && static_cast<int64_t>(groups.size()) < count; ++it) {
     if (!it->Step) continue;
-    // A resync tap, a step the same way or one already begun ends the run.
-    if (it->Direction == 0 || it->Direction == direction || it->Group == lane.Started) break;
+    // A resync tap, a step the same way, one already begun or a batch of
+    // several ends the run.
+    if (it->Direction == 0 || it->Direction == direction || it->Group == lane.Started || it->Steps != 1)
+      break;
     if (groups.empty() || groups.back() != it->Group) groups.push_back(it->Group);
   }
   std::erase_if(lane.Entries, [&](const TEntry& e) {
@@ -120,7 +128,13 @@ void ServeSchedule() {
     lane.Entries.pop_front();
     // From when it really went out, so that a late thread never shortens a hold.
     lane.ReadyAt = now;
+    if (entry.Group != lane.Started) {
+      lane.Begun.clear();
+      lane.Pressed = false;
+    }
     lane.Started = entry.Group;
+    lane.Pressed = lane.Pressed || entry.Presses;
+    if (entry.Step && !lane.Pressed) lane.Begun.push_back(entry);
     if (entry.Opens) spanLane = best;
     if (entry.Closes) spanLane = -1;
     if (entry.Send) entry.Send();
@@ -139,18 +153,40 @@ int32_t ScheduleDueIn(uint32_t now) {
 
 bool TapModifiersDown() { return spanLane >= 0; }
 
+int64_t QueuedSteps(int l) {
+  const TLane& lane = lanes[static_cast<size_t>(l)];
+  int64_t net = 0;
+  uint64_t counted = lane.Started;
+  for (const TEntry& e : lane.Entries) {
+    if (!e.Step || e.Group == counted) continue;
+    counted = e.Group;
+    net += e.Direction * e.Steps;
+  }
+  return net;
+}
+
 bool ScheduleEmpty() {
   return std::all_of(lanes.begin(), lanes.end(), [](const TLane& lane) { return lane.Entries.empty(); });
 }
 
-bool SettleSchedule(TSettle how) {
-  bool dropped = false;
+void SettleSchedule(TSettle how) {
   // The tap under way lets go first: its modifiers close the span that
   // every other release waits for.
   std::vector<std::function<void()>> cuts;
   std::vector<std::function<void()>> releases;
   for (TLane& lane : lanes) {
     std::deque<TEntry> kept;
+    // A step whose key has not gone down yet lets its modifiers go and
+    // waits, whole, with the steps not begun.
+    const bool unpressed = how == TSettle::Cut && !lane.Pressed && !lane.Begun.empty();
+    if (unpressed) {
+      for (TEntry& e : lane.Entries) {
+        if (e.Group == lane.Started && e.Closes) cuts.push_back(e.Send);
+      }
+      kept.insert(kept.end(), lane.Begun.begin(), lane.Begun.end());
+      lane.Begun.clear();
+      lane.Started = 0;
+    }
     for (TEntry& e : lane.Entries) {
       const bool underWay = e.Group == lane.Started;
       if (e.Step ? how != TSettle::Drop && (!underWay || how == TSettle::Continue)
@@ -161,8 +197,6 @@ bool SettleSchedule(TSettle how) {
         cuts.push_back(std::move(e.Send));
       } else if (!underWay && e.Releases) {
         releases.push_back(std::move(e.Send));
-      } else if (e.Step && !underWay) {
-        dropped = true;
       }
     }
     lane.Entries = std::move(kept);
@@ -176,7 +210,6 @@ bool SettleSchedule(TSettle how) {
       if (send) send();
     }
   }
-  return dropped;
 }
 
 void FreezeSteps(bool frozen) { stepsFrozen = frozen; }

@@ -36,12 +36,14 @@ struct TScheduled {
   bool Closes = false;    // they go up again
   bool Up = false;        // lets keys go up: sent at once when its group is cut short
   bool Releases = false;  // lets go of a key pressed before: never dropped, sent at once on a release
+  bool Presses = false;   // the tap's key goes down: from here on its step has reached the simulator
 };
 
 // The records of one step (its taps, with their modifiers and pauses).
 struct TStepGroup {
   std::vector<TScheduled> Records;
   int8_t Direction = 0;  // +1 / -1: a step a reverse step may cancel; 0: a resync tap
+  int64_t Steps = 1;     // notches it moves the lever: more for taps sent all at once
 };
 
 // Appends to the current lane, then sends whatever is due.
@@ -50,6 +52,9 @@ void Schedule(std::vector<TScheduled> records);
 // current lane (the newest first) and returns how many it cancelled.
 int64_t CancelQueuedSteps(int8_t direction, int64_t count);
 void ScheduleStep(TStepGroup step);
+
+// The steps queued in the lane and not begun, up ones less down ones.
+int64_t QueuedSteps(int lane);
 
 // Sends every record that is due now.
 void ServeSchedule();
@@ -66,8 +71,8 @@ enum class TSettle {
 };
 // Lets go of everything queued that would go down later, and sends the
 // releases of what is down now. Steps not yet begun stay queued, unless
-// dropped; true if a step was dropped.
-bool SettleSchedule(TSettle how);
+// dropped.
+void SettleSchedule(TSettle how);
 // While frozen, queued steps wait (our own window is active).
 void FreezeSteps(bool frozen);
 // Sends everything queued on schedule, sleeping until each record is due.

@@ -198,8 +198,10 @@ void TPollLoop::End() {
   // While our own window is active they cannot go out at all.
   if (!Suspended.load() && !ExitRequest.load()) DrainSchedule();
   Release();
-  // The simulator's lever did not get there: nothing to catch up from.
-  if (SettleSchedule(TSettle::Drop)) ForgetSimulatorLevers();
+  // Steps that never went out left the simulator's lever short of where we
+  // kept it: the catch-up starts from where it really stands.
+  RewindSimulatorLevers();
+  SettleSchedule(TSettle::Drop);
 }
 
 void TPollLoop::ReEnter() {

@@ -44,8 +44,15 @@ void StepTaps(const TProfileAxis& axis, const TKeyAction& key, int8_t direction,
   const int64_t total = steps + resync;
   const TLeverTiming timing = LeverTiming(axis);
   const bool keyTaps = key.SysCmd == 0 && !key.Empty();
-  if (!keyTaps || (!timing.Own && !CompatibilityInUse())) {
+  if (!keyTaps) {
     Tap(key, total);
+    return;
+  }
+  if (!timing.Own && !CompatibilityInUse()) {
+    // All at once, as always; still a step group, so that taps held back
+    // behind another control's modifiers wait through a pause like any step.
+    ScheduleStep(
+        {{{0, TapBatch(key, TapTimes(key, total))}}, direction, std::clamp<int64_t>(steps, 0, total)});
     return;
   }
   const int64_t count = std::clamp<int64_t>(total, 0, MaxTapCount);

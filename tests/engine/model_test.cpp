@@ -6,7 +6,10 @@
 // another control's step tap modifiers, and nothing but Hold keys is sent
 // while taps are disabled, except the steps that catch the simulator's
 // levers up when following resumes (never after a resync or a changed
-// profile) and queued steps finishing when polling stops.
+// profile) and queued steps finishing when polling stops. And a simulator's
+// lever, stepped by the keys as they arrive, stands where the program's
+// lever stands whenever polling has stopped and its queued steps are out.
+#include <algorithm>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -24,12 +27,24 @@ constexpr uint16_t FirstStep = 0x30;  // lever k steps up with 0x30 + 2k, down w
 constexpr int FirstHold = 0x41;       // 0x41..0x4F
 constexpr int FirstTap = 0x70;        // 0x70..0x7F
 
+// The simulator's own lever for one of ours: one notch a step tap, never
+// past its ends, so that the extra taps of a resync are lost there as they
+// would be in the simulator. Followed only from a moment the program knows
+// where it stands.
+struct TSimulatorLever {
+  bool Followed = false;
+  int64_t Notch = 0;
+  int64_t Low = 0;
+  int64_t High = 0;
+};
+
 class CheckingKeyboard final : public KeyboardOutput {
  public:
   explicit CheckingKeyboard(sim::RecordingKeyboard& inner) : inner_(inner) {}
   void Send(std::span<const TKeyInput> records) override {
     for (const TKeyInput& r : records) {
       FollowSpan(r);
+      StepSimulator(r);
       const bool step = r.Vk >= FirstStep && r.Vk < FirstStep + 16;
       const bool tap = r.Vk >= FirstTap && r.Vk < FirstTap + 16;
       if ((tapsForbidden && tap) || (stepsForbidden && step)) ++violations;
@@ -40,8 +55,16 @@ class CheckingKeyboard final : public KeyboardOutput {
   bool stepsForbidden = false;
   int violations = 0;
   int spanViolations = 0;
+  std::array<TSimulatorLever, MaxAxes> levers{};
 
  private:
+  void StepSimulator(const TKeyInput& r) {
+    if ((r.Flags & KeyFlagUp) != 0 || r.Vk < FirstStep || r.Vk >= FirstStep + 2 * JoyAxisCount) return;
+    TSimulatorLever& lever = levers[static_cast<size_t>((r.Vk - FirstStep) / 2)];
+    const int64_t step = (r.Vk - FirstStep) % 2 == 0 ? 1 : -1;
+    lever.Notch = std::clamp(lever.Notch + step, lever.Low, lever.High);
+  }
+
   static bool IsModifier(uint16_t vk) { return (vk >= 0xA0 && vk <= 0xA5) || (vk >= 0x5B && vk <= 0x5D); }
 
   // A step key going down right after modifiers went down opens that
@@ -132,7 +155,14 @@ class ModelTest : public EngineTest {
 
   void RandomDevice() {
     for (int k = 0; k < JoyAxisCount; ++k) {
-      if (Chance(20)) device.Axis(k, Chance(10) ? (Chance(50) ? 0 : 65535) : Pick(0, 65535));
+      if (!Chance(20)) continue;
+      // A real lever rests in its notches most of the time.
+      const TAxisSettings& s = JoySettings.Axes[static_cast<size_t>(k)];
+      if (s.Count > 0 && Chance(60)) {
+        device.Axis(k, s.Value[static_cast<size_t>(Pick(0, s.Count - 1))] + Pick(-20, 20));
+      } else {
+        device.Axis(k, Chance(10) ? (Chance(50) ? 0 : 65535) : Pick(0, 65535));
+      }
     }
     for (int b = 0; b < JoyButtonCount; ++b) {
       if (Chance(5)) device.Button(b, Chance(50) ? 0 : Pick(1, 255));
@@ -154,6 +184,37 @@ class ModelTest : public EngineTest {
     recorder.Clear();
   }
 
+  // A lever is followed from when it stands synchronised in a position with
+  // nothing of it queued, as long as each of its step keys is one tap and a
+  // resync adds taps. Leaving the positions (no steps are owed for that), a
+  // resync or another profile forgets it; a stop does not (its position is
+  // forgotten until the next reading, and the catch-up steps are owed).
+  void FollowSimulatorLevers(bool forget) {
+    for (int k = 0; k < JoyAxisCount; ++k) {
+      TProfileAxis& axis = ProfileAxes[static_cast<size_t>(k)];
+      TSimulatorLever& lever = checker.levers[static_cast<size_t>(k)];
+      const bool known = AxisTrackers[static_cast<size_t>(k)].Active && axis.Synced && axis.Up.Repeat == 1 &&
+                         axis.Down.Repeat == 1 && axis.ResyncFirst >= 0 && axis.ResyncLast >= 0;
+      const bool placed = IsPosition(axis, axis.LastPos);
+      if (forget || !known || (!placed && axis.LastPos != -1)) {
+        lever.Followed = false;
+      } else if (!lever.Followed && placed && ScheduleEmpty()) {
+        lever = {true, axis.Position(axis.LastPos).UserIndex, axis.MinUserIndex, axis.MaxUserIndex};
+      }
+    }
+  }
+
+  // Polling has stopped with every queued step out: each followed lever of
+  // the simulator stands at the notch of the program's lever.
+  void ExpectSimulatorLeversInStep(const char* where) {
+    for (int k = 0; k < JoyAxisCount; ++k) {
+      TProfileAxis& axis = ProfileAxes[static_cast<size_t>(k)];
+      const TSimulatorLever& lever = checker.levers[static_cast<size_t>(k)];
+      if (!lever.Followed || !axis.Synced || !IsPosition(axis, axis.CurrentPos)) continue;
+      ASSERT_EQ(lever.Notch, axis.Position(axis.CurrentPos).UserIndex) << where << ", lever " << k;
+    }
+  }
+
   void Run(uint32_t seed, int cycles) {
     rng_.seed(seed);
     SCOPED_TRACE("replay with QV_MODEL_SEED=" + std::to_string(seed));
@@ -167,6 +228,7 @@ class ModelTest : public EngineTest {
     Forbid(true, true);
     loop.Begin();
     Forbid(false, false);
+    FollowSimulatorLevers(true);
     for (int i = 0; i < cycles; ++i) {
       RandomDevice();
       if (Chance(2)) PauseRequest = !PauseRequest;
@@ -178,12 +240,14 @@ class ModelTest : public EngineTest {
       Forbid(false, false);
       if (quiet && !pausing) startedOver = false;
       if (pausing && !quiet) ExpectAllUp("after a pause");
+      FollowSimulatorLevers(false);
       if (Chance(1)) {
         // Steps still queued finish first, unless our own window is active.
         const bool draining = !ScheduleEmpty() && !Suspended;
         Forbid(!draining, !draining);
         loop.End();
         ExpectAllUp("after a stop");
+        if (!Suspended) ExpectSimulatorLeversInStep("after a stop");
         if (Chance(30)) startedOver = ResyncRequest = true;
         if (Chance(20)) {
           RandomProfile();
@@ -193,6 +257,7 @@ class ModelTest : public EngineTest {
         Forbid(true, startedOver);
         loop.Begin();
         Forbid(false, false);
+        FollowSimulatorLevers(startedOver);
         if (!Suspended) startedOver = false;
       }
       ASSERT_EQ(checker.violations, 0) << "step or tap key with taps disabled, cycle " << i;
@@ -203,6 +268,7 @@ class ModelTest : public EngineTest {
     Forbid(!draining, !draining);
     loop.End();
     ExpectAllUp("at the end");
+    if (!Suspended) ExpectSimulatorLeversInStep("at the end");
     EXPECT_TRUE(ScheduleEmpty());
     EXPECT_EQ(checker.violations, 0);
   }

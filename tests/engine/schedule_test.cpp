@@ -16,7 +16,7 @@ namespace {
 
 constexpr int32_t NotchValue[] = {0, 1000, 20000, 40000, 64000};  // positions 1..4
 
-enum class TDo { Lever, Button, Pause, Resume, Stop, Exit, Unplug };
+enum class TDo { Lever, Button, Pause, Resume, Stop, Start, Exit, Unplug };
 
 // At: when the loop acts on it (the cycle that reads a device change).
 struct TStep {
@@ -96,6 +96,10 @@ class ScheduleTest : public EngineTest {
           break;
         case TDo::Unplug:
           device.Unplug();
+          break;
+        case TDo::Start:
+          loop_.Begin();
+          ended = false;
           break;
         case TDo::Stop:
         case TDo::Exit:
@@ -258,6 +262,21 @@ TEST_F(ScheduleTest, QueuedStepsOnPauseStopLostDeviceAndExit) {
        {{0, TDo::Lever, 4}, {150, TDo::Stop}},
        "0:26+ 100:26- 200:26+ 300:26- 400:26+ 500:26-"},
       {"exit: dropped", Timing(100, 100), {{0, TDo::Lever, 4}, {50, TDo::Exit}}, "0:26+ 50:26-"},
+      // Steps that a stop behind our own window drops are owed: the
+      // catch-up starts from the notch the simulator really reached.
+      {"stopped while paused",
+       Timing(100, 100),
+       {{0, TDo::Lever, 4}, {150, TDo::Pause}, {300, TDo::Stop}, {350, TDo::Start}, {500, TDo::Resume}},
+       "0:26+ 100:26- 500:26+ 600:26- 700:26+ 800:26-"},
+      // A pause after a step's modifiers went down but before its key: the
+      // simulator saw no step, so the whole tap goes out on the resume.
+      {"pause before the key of a tap",
+       [](TProfileAxis& a) {
+         TapPause = 100;
+         a.Up = Key(0x26, modShift);
+       },
+       {{0, TDo::Lever, 2}, {50, TDo::Pause}, {500, TDo::Resume}},
+       "0:A0+ 50:A0- 500:A0+ 600:26+ 700:26- 700:A0-"},
       {"lost device: the steps still go",
        Timing(100, 100),
        {{0, TDo::Lever, 4}, {150, TDo::Unplug}},
