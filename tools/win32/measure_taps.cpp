@@ -16,6 +16,7 @@
 // after windows.h
 #include <mmsystem.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <filesystem>
@@ -85,6 +86,7 @@ struct TKeyMessage {
 // found down by a state read after a read that found it up.
 struct TClientView {
   std::vector<TKeyMessage> Messages;
+  std::vector<DWORD> Reads;  // when the key state was read
   int SeenTaps = 0;
 };
 
@@ -123,6 +125,7 @@ TClientView RunClient(uint32_t end) {
     }
     const DWORD now = GetTickCount();
     if (static_cast<int32_t>(now - nextRead) >= 0) {
+      view.Reads.push_back(now);
       const WORD keys[2] = {UpVk, DownVk};
       for (size_t k = 0; k < 2; ++k) {
         const bool down = (GetAsyncKeyState(keys[k]) & 0x8000) != 0;
@@ -147,9 +150,17 @@ void PrintSpread(const char* what, const std::vector<double>& values) {
               qv::measure::Percentile(values, 0.99), qv::measure::Percentile(values, 1));
 }
 
+// Whether the client read the key state at all while the key was down: a
+// tap it did not see with no read inside it was the client's own delay.
+bool ReadWhileDown(const std::vector<DWORD>& reads, DWORD down, DWORD up) {
+  const auto first = std::lower_bound(reads.begin(), reads.end(), down);
+  return first != reads.end() && static_cast<int32_t>(*first - up) < 0;
+}
+
 void Report(const TClientView& view, uint32_t start, int moves) {
   std::vector<double> holds, holdErrors, gaps, latencies;
-  int sent = 0;
+  int sent = 0, readDuring = 0;
+  int errorCounts[4] = {0, 0, 0, 0};  // |hold - StepHold| of 0, 1, 2 and 3 ms or more
   const TKeyMessage* lastUp = nullptr;
   for (size_t i = 0; i < view.Messages.size(); ++i) {
     const TKeyMessage& key = view.Messages[i];
@@ -167,6 +178,8 @@ void Report(const TClientView& view, uint32_t start, int moves) {
       const auto hold = static_cast<double>(view.Messages[j].Time - key.Time);
       holds.push_back(hold);
       holdErrors.push_back(std::abs(hold - StepHold));
+      ++errorCounts[std::min<size_t>(3, static_cast<size_t>(holdErrors.back()))];
+      readDuring += ReadWhileDown(view.Reads, key.Time, view.Messages[j].Time) ? 1 : 0;
       break;
     }
   }
@@ -184,8 +197,14 @@ void Report(const TClientView& view, uint32_t start, int moves) {
   std::printf("  taps sent (key-down messages): %d (the moves ask for %d)\n", sent, expected);
   std::printf("  taps seen by a state read every %lu ms: %d of %d\n", static_cast<unsigned long>(ReadEvery),
               view.SeenTaps, expected);
+  std::printf(
+      "  taps with at least one state read while down: %d of %d (the client's own reads came late "
+      "for the rest)\n",
+      readDuring, sent);
   PrintSpread("holds from message times", holds);
   PrintSpread("|hold - StepHold|", holdErrors);
+  std::printf("  |hold - StepHold| of 0 ms: %d, 1 ms: %d, 2 ms: %d, 3 ms or more: %d\n", errorCounts[0],
+              errorCounts[1], errorCounts[2], errorCounts[3]);
   std::printf("  holds within +-2 ms of StepHold at the 99th percentile: %s\n",
               !holdErrors.empty() && qv::measure::Percentile(holdErrors, 0.99) <= 2 ? "yes" : "no");
   PrintSpread("gaps between taps of a move", gaps);
