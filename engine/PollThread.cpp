@@ -127,9 +127,13 @@ void TPollLoop::WaitForWork() {
   WakeEvent& wake = *Seams().Wake;
   for (;;) {
     if (WindowAsks()) return;
-    const int32_t due = MsUntilDue(clock.Now(), Suspended.load());
+    const uint32_t now = clock.Now();
+    const bool quiet = Suspended.load();
+    const int32_t due = MsUntilDue(now, quiet);
     if (due <= 0) return;
-    if (clock.Wait(wake, static_cast<uint32_t>(due))) signalled_ = true;
+    const auto ms = static_cast<uint32_t>(due);
+    const bool keyDue = !quiet && ScheduleDueIn(now) == due;
+    if (keyDue ? clock.WaitPrecisely(wake, ms) : clock.Wait(wake, ms)) signalled_ = true;
   }
 }
 
