@@ -127,13 +127,9 @@ void TPollLoop::WaitForWork() {
   WakeEvent& wake = *Seams().Wake;
   for (;;) {
     if (WindowAsks()) return;
-    const uint32_t now = clock.Now();
-    const bool quiet = Suspended.load();
-    const int32_t due = MsUntilDue(now, quiet);
+    const int32_t due = MsUntilDue(clock.Now(), Suspended.load());
     if (due <= 0) return;
-    const auto ms = static_cast<uint32_t>(due);
-    const bool keyDue = !quiet && ScheduleDueIn(now) == due;
-    if (keyDue ? clock.WaitPrecisely(wake, ms) : clock.Wait(wake, ms)) signalled_ = true;
+    if (clock.Wait(wake, static_cast<uint32_t>(due))) signalled_ = true;
   }
 }
 
