@@ -191,7 +191,7 @@ TEST_F(TMeasureRun, LateReleaseCountsAsHeld) {
     measure.Update(tap + 20 + lateMs, false);
     measure.Update(tap + 400, true);
     measure.Update(tap + M::UndoAfterMs, true);
-    measure.Update(tap + M::UndoAfterMs + 20, true);
+    measure.Update(tap + M::UndoAfterMs + 20 + lateMs, true);  // the undo as long as the tap
     EXPECT_EQ(measure.State(), TMeasureState::Found) << lateMs;
     EXPECT_EQ(measure.Result(), expected) << lateMs;
   }

@@ -146,6 +146,9 @@ TEST_F(MeasureAgainstStandIn, StoresTheHoldThatMovedTheLeverAndLeavesItWhereItSt
   // the last one sent: none went out after the answer.
   EXPECT_EQ(hold, RoundedUpToStep(ups.back().Hold()));
   EXPECT_GE(ups.back().Hold(), NotchHoldMs);
+  // Taps timed to the millisecond: the one meant to last 115 ms moved the
+  // lever, not a shorter one that ran late.
+  EXPECT_EQ(ups.size(), size_t((NotchHoldMs - TStepMeasure::FirstHoldMs) / TStepMeasure::HoldStepMs + 1));
   EXPECT_EQ(ups.front().Hold() / TStepMeasure::HoldStepMs,
             TStepMeasure::FirstHoldMs / TStepMeasure::HoldStepMs)
       << "the first tap reached the stand-in";
