@@ -18,6 +18,10 @@ struct TKeyInput {
   uint16_t Vk = 0;
   uint16_t Scan = 0;
   uint32_t Flags = 0;
+  // The time the receiver reads on the key's message, on the tick count's
+  // reckoning; 0 lets the system stamp it as it goes out. Timed holds carry
+  // their own, so the hold a receiver measures is the one that was sent.
+  uint32_t Time = 0;
   bool operator==(const TKeyInput&) const = default;
 };
 

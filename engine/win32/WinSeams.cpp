@@ -26,6 +26,7 @@ void SendInputKeyboard::Send(std::span<const TKeyInput> records) {
     in.ki.wScan = records[i].Scan;
     in.ki.dwFlags = (records[i].Flags & KeyFlagExtended ? KEYEVENTF_EXTENDEDKEY : 0u) |
                     (records[i].Flags & KeyFlagUp ? KEYEVENTF_KEYUP : 0u);
+    in.ki.time = records[i].Time;
   }
   // A rejected input is lost silently: there is nobody to tell on the poll thread.
   SendInput(static_cast<UINT>(records.size()), inputs, sizeof(INPUT));
@@ -61,6 +62,20 @@ bool SystemWakeEvent::Wait(uint32_t ms) {
 }
 
 uint32_t SystemClock::Now() { return GetTickCount(); }
+
+PreciseClock::PreciseClock() : startTick_(GetTickCount()) {
+  LARGE_INTEGER frequency{}, count{};
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&count);
+  frequency_ = frequency.QuadPart;
+  startCount_ = count.QuadPart;
+}
+
+uint32_t PreciseClock::Now() {
+  LARGE_INTEGER count{};
+  QueryPerformanceCounter(&count);
+  return startTick_ + static_cast<uint32_t>((count.QuadPart - startCount_) * 1000 / frequency_);
+}
 
 void SystemClock::Sleep(uint32_t ms) { ::Sleep(ms); }
 

@@ -133,4 +133,14 @@ inline std::vector<sim::TKeyLogEntry> ReadKeyLog(const std::filesystem::path& lo
   return keys;
 }
 
+// The moves of the stand-in's own levers, in the order they were logged.
+inline std::vector<sim::TLeverLogEntry> ReadLeverLog(const std::filesystem::path& log) {
+  std::vector<sim::TLeverLogEntry> moves;
+  std::ifstream in(log);
+  std::string line;
+  while (std::getline(in, line))
+    if (auto entry = sim::ParseLeverLogLine(line)) moves.push_back(*entry);
+  return moves;
+}
+
 }  // namespace qv::test

@@ -24,7 +24,7 @@ bool TStepMeasure::Measurable(const TKeyAction& up, const TKeyAction& down) {
 TStepMeasure::TStepMeasure(const TKeyAction& up, const TKeyAction& down, uint32_t now)
     : up_(up), down_(down), countdownEnd_(now + CountdownMs) {}
 
-TStepMeasure::~TStepMeasure() { Release(); }
+TStepMeasure::~TStepMeasure() { Release(0); }
 
 bool TStepMeasure::Running() const {
   return state_ == TMeasureState::Countdown || state_ == TMeasureState::Searching ||
@@ -48,23 +48,23 @@ void TStepMeasure::Update(uint32_t now, bool anyButtonDown) {
   while (Running() && Reached(now, DueAt())) {
     switch (step_) {
       case TStep::UpDown:
-        Press(up_);
+        Press(up_, now);
         pressedAt_ = now;
         ++taps_;
         step_ = TStep::UpUp;
         break;
       case TStep::UpUp:
-        Release();
+        Release(now);
         lastHeldMs_ = static_cast<int32_t>(now - pressedAt_);
         step_ = TStep::DownDown;
         break;
       case TStep::DownDown:
-        Press(down_);
+        Press(down_, now);
         pressedAt_ = now;
         step_ = TStep::DownUp;
         break;
       case TStep::DownUp:
-        Release();
+        Release(now);
         step_ = TStep::Idle;
         if (answered_) EndPass();
         break;
@@ -88,8 +88,11 @@ uint32_t TStepMeasure::DueAt() const {
     case TStep::UpDown:
       return tapStart_;
     case TStep::UpUp:
-    case TStep::DownUp:
       return pressedAt_ + hold;
+    case TStep::DownUp:
+      // As long as the Up tap was really held: a late release that moved the
+      // lever one notch more is undone too.
+      return pressedAt_ + static_cast<uint32_t>(lastHeldMs_);
     case TStep::DownDown: {
       // Never sooner after the Up tap than its own hold, even on a late thread.
       const uint32_t released = pressedAt_ + static_cast<uint32_t>(lastHeldMs_);
@@ -135,7 +138,7 @@ void TStepMeasure::EndPass() {
 }
 
 void TStepMeasure::End(TMeasureState state) {
-  Release();
+  Release(0);
   state_ = state;
   result_ = 0;
 }
@@ -156,21 +159,26 @@ void TStepMeasure::Finish() {
   if (state_ == TMeasureState::Found) state_ = TMeasureState::Done;
 }
 
-void TStepMeasure::Press(const TKeyAction& key) {
+void TStepMeasure::Press(const TKeyAction& key, uint32_t time) {
   std::vector<TKeyInput> records;
   for (int bit = 0; bit < ModifierCount; ++bit)
     if (key.Modifiers & (1u << bit)) records.push_back(ModifierKeyRecord(bit, false));
   records.push_back(KeyRecord(key, false));
-  Seams().Keyboard->Send(records);
+  Send(records, time);
   held_ = &key;
 }
 
-void TStepMeasure::Release() {
+void TStepMeasure::Release(uint32_t time) {
   if (held_ == nullptr) return;
   std::vector<TKeyInput> records{KeyRecord(*held_, true)};
   for (int bit = ModifierCount - 1; bit >= 0; --bit)
     if (held_->Modifiers & (1u << bit)) records.push_back(ModifierKeyRecord(bit, true));
   held_ = nullptr;
+  Send(records, time);
+}
+
+void TStepMeasure::Send(std::vector<TKeyInput>& records, uint32_t time) {
+  for (TKeyInput& record : records) record.Time = time;
   Seams().Keyboard->Send(records);
 }
 
@@ -184,7 +192,9 @@ void RunStepMeasure(TStepMeasure& measure, Clock& clock, const std::function<boo
   } precision(clock);
   while (measure.Running()) {
     if (cancel.load()) return measure.Cancel();
-    measure.Update(clock.Now(), anyButtonDown());
+    // The time last, read just before the records it stamps go out.
+    const bool buttonDown = anyButtonDown();
+    measure.Update(clock.Now(), buttonDown);
     const int32_t due = measure.DueIn(clock.Now());
     if (due > 0) clock.Sleep(std::min(static_cast<uint32_t>(due), ButtonPollMs));
   }

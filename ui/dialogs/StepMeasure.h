@@ -11,10 +11,13 @@
 // The window stops polling while the wizard runs, reads the controller itself
 // and calls RunStepMeasure on a thread of its own; clicking the program's
 // window sets the cancel flag. Keys go out through the engine's keyboard seam
-// and time comes from its clock, so the steps run on a virtual clock in tests.
+// and time comes from the clock it is given, so the steps run on a virtual
+// clock in tests. Every record of a tap carries the clock's time of its
+// sending, so a receiver that times key messages sees the hold measured here.
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "engine/KeyAction.h"
 #include "engine/Seams.h"
@@ -78,8 +81,11 @@ class TStepMeasure {
   void EndPass();
   void End(TMeasureState state);
   uint32_t DueAt() const;
-  void Press(const TKeyAction& key);
-  void Release();
+  // time: the stamp of the records (the moment they are due); 0 lets the
+  // system stamp them, for the keys let go when the wizard is cut short.
+  void Press(const TKeyAction& key, uint32_t time);
+  void Release(uint32_t time);
+  void Send(std::vector<TKeyInput>& records, uint32_t time);
 
   TKeyAction up_;
   TKeyAction down_;

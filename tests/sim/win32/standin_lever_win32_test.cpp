@@ -16,15 +16,6 @@
 namespace qv::test {
 namespace {
 
-std::vector<sim::TLeverLogEntry> ReadLeverLog(const std::filesystem::path& log) {
-  std::vector<sim::TLeverLogEntry> moves;
-  std::ifstream in(log);
-  std::string line;
-  while (std::getline(in, line))
-    if (auto entry = sim::ParseLeverLogLine(line)) moves.push_back(*entry);
-  return moves;
-}
-
 INPUT Key(WORD vk, WORD scan, bool up, DWORD time) {
   INPUT input{};
   input.type = INPUT_KEYBOARD;

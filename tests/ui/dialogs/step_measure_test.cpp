@@ -191,9 +191,32 @@ TEST_F(TMeasureRun, LateReleaseCountsAsHeld) {
     measure.Update(tap + 20 + lateMs, false);
     measure.Update(tap + 400, true);
     measure.Update(tap + M::UndoAfterMs, true);
-    measure.Update(tap + M::UndoAfterMs + 20, true);
+    measure.Update(tap + M::UndoAfterMs + 20 + lateMs, true);  // the undo as long as the tap
     EXPECT_EQ(measure.State(), TMeasureState::Found) << lateMs;
     EXPECT_EQ(measure.Result(), expected) << lateMs;
+  }
+}
+
+// The undo lasts as long as the tap really did, so a late release that moved
+// the lever one notch more is undone too; each record carries the time it
+// went out at, so a receiver that times key messages sees the hold measured.
+TEST_F(TMeasureRun, UndoLastsAsLongAsTheTapReallyDidAndRecordsCarryTheirTimes) {
+  for (const uint32_t lateMs : {0u, 6u}) {
+    SCOPED_TRACE(lateMs);
+    keyboard_.Clear();
+    M measure(upKey, downKey, Start);
+    const uint32_t tap = Start + M::CountdownMs;
+    const uint32_t undo = tap + M::UndoAfterMs;
+    measure.Update(tap, false);
+    measure.Update(tap + 20 + lateMs, false);
+    measure.Update(undo, false);
+    measure.Update(undo + 20 + lateMs - 1, false);
+    EXPECT_FALSE(keyboard_.KeysDown().empty()) << "Down is held as long as Up was";
+    measure.Update(undo + 20 + lateMs, false);
+    EXPECT_TRUE(keyboard_.KeysDown().empty());
+    std::vector<uint32_t> stamps;
+    for (const sim::TRecorded& r : keyboard_.Records()) stamps.push_back(r.Input.Time);
+    EXPECT_EQ(stamps, (std::vector<uint32_t>{tap, tap + 20 + lateMs, undo, undo + 20 + lateMs}));
   }
 }
 
@@ -328,7 +351,9 @@ TEST_F(TMeasureRun, KeysGoWithTheirModifiersAndNoneStaysDown) {
     measure.Update(Start + M::CountdownMs, false);
     const auto pressed = keyboard_.Records();
     ASSERT_EQ(pressed.size(), 2u);
-    EXPECT_EQ(pressed[0].Input, ModifierKeyRecord(0, false));
+    TKeyInput shiftDown = ModifierKeyRecord(0, false);
+    shiftDown.Time = Start + M::CountdownMs;
+    EXPECT_EQ(pressed[0].Input, shiftDown) << "stamped with the time of the tap";
     EXPECT_EQ(pressed[1].Input.Vk, 'A');
     EXPECT_EQ(pressed[0].Batch, pressed[1].Batch);
   }  // dropped while A is held

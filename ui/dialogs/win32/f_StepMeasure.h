@@ -3,7 +3,9 @@
 // simulator's lever one notch. Opened from fmAxisSettings while polling is
 // stopped, it reads the controller itself and runs the measurement on a
 // thread of its own, joined on every way out; the measurement's end releases
-// every key it pressed.
+// every key it pressed. The holds are timed by a clock of a millisecond's
+// step, not the engine's tick count, whose steps are as long as the
+// differences between two holds.
 #include <windows.h>
 
 #include <atomic>
@@ -12,6 +14,7 @@
 #include <thread>
 
 #include "engine/KeyAction.h"
+#include "engine/win32/WinSeams.h"
 #include "input/i_Joystick.h"
 #include "ui/dialogs/MeasureWizard.h"
 #include "ui/dialogs/StepMeasure.h"
@@ -37,6 +40,7 @@ class TfmStepMeasure final : public TModalDialog {
   input::TJoystick& joystick_;
   const TKeyAction* up_ = nullptr;
   const TKeyAction* down_ = nullptr;
+  std::optional<qv::win32::PreciseClock> clock_;  // made afresh for each measurement
   std::optional<TStepMeasure> measure_;
   TMeasureProgress progress_;
   TFrontWatch front_;
