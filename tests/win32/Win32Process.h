@@ -124,6 +124,28 @@ inline std::wstring StandInCommand(const std::filesystem::path& log) {
   return L"\"" + BesideTests(L"quorvex-standin.exe") + L"\" --log \"" + log.wstring() + L"\"";
 }
 
+// A key's name as the keyboard layout gives it for its scan code, the name
+// the stand-in's levers take for their keys ("A", and under Wine "KP_Up" for
+// the keypad's 8, "'" for the apostrophe).
+inline std::wstring KeyNameOfScan(WORD scan) {
+  wchar_t name[64] = {};
+  GetKeyNameTextW(static_cast<LONG>(scan) << 16, name, 64);
+  return name;
+}
+
+// The hold a stand-in lever needs for a notch when a lever's step taps are
+// held stepHold ms: below the tap's hold, so that a tap a few ms short still
+// moves it, and above half of it, so that one tap never moves it two notches.
+constexpr int StandInNotchHold(int stepHold) { return stepHold * 5 / 6; }
+
+// One --lever option of the stand-in (with its leading space): a lever of
+// notches moved by the keys of these scan codes, holdMs a notch, from start.
+inline std::wstring StandInLeverOption(const std::wstring& name, WORD upScan, WORD downScan, int notches,
+                                       int holdMs, int start) {
+  return L" --lever \"" + name + L":" + KeyNameOfScan(upScan) + L":" + KeyNameOfScan(downScan) + L":" +
+         std::to_wstring(notches) + L":" + std::to_wstring(holdMs) + L":" + std::to_wstring(start) + L"\"";
+}
+
 inline std::vector<sim::TKeyLogEntry> ReadKeyLog(const std::filesystem::path& log) {
   std::vector<sim::TKeyLogEntry> keys;
   std::ifstream in(log);

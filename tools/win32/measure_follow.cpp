@@ -49,18 +49,12 @@ struct TLever {
   int Hold, Gap;
 };
 
-std::wstring KeyName(WORD scan) {
-  wchar_t name[64] = {};
-  GetKeyNameTextW(static_cast<LONG>(scan) << 16, name, 64);
-  return name;
-}
-
 std::wstring Wide(const char* ascii) { return std::wstring(ascii, ascii + std::strlen(ascii)); }
 
 std::wstring LeverOption(const TLever& lever) {
-  return L" --lever \"" + Wide(lever.Name) + L":" + KeyName(lever.UpScan) + L":" + KeyName(lever.DownScan) +
-         L":" + std::to_wstring(lever.Values.size()) + L":" + std::to_wstring(lever.Hold * 5 / 6) + L":" +
-         std::to_wstring(lever.Start) + L"\"";
+  return qv::test::StandInLeverOption(Wide(lever.Name), lever.UpScan, lever.DownScan,
+                                      static_cast<int>(lever.Values.size()),
+                                      qv::test::StandInNotchHold(lever.Hold), lever.Start);
 }
 
 struct TMove {
@@ -151,7 +145,7 @@ void Report(const std::array<TLever, 2>& levers, const std::vector<TMove>& walk,
   std::printf("a random walk of %zu moves of the example throttle and brake:\n", walk.size());
   for (const TLever& lever : levers)
     std::printf("  %s: StepHold %d, StepGap %d; the stand-in's lever needs %d ms a notch\n", lever.Name,
-                lever.Hold, lever.Gap, lever.Hold * 5 / 6);
+                lever.Hold, lever.Gap, qv::test::StandInNotchHold(lever.Hold));
   std::printf("  the stand-in's levers equal the physical ones after %d of %zu moves", equal, walk.size());
   if (firstMiss >= 0) std::printf(" (first difference after move %d)", firstMiss + 1);
   std::printf(

@@ -71,13 +71,14 @@ class ProgramTest : public ::testing::Test {
     started.push_back(std::make_unique<ChildProcess>(command, show));
     return *started.back();
   }
-  ChildProcess& StartStandIn() {
-    started.push_back(std::make_unique<ChildProcess>(StandInCommand(home / "keys.log")));
+  // levers: the stand-in's --lever options (StandInLeverOption), if any.
+  ChildProcess& StartStandIn(const std::wstring& levers = {}) {
+    started.push_back(std::make_unique<ChildProcess>(StandInCommand(home / "keys.log") + levers));
     return *started.back();
   }
   // The stand-in in the foreground, as the simulator would be.
-  HWND StartSimulator() {
-    StartStandIn();
+  HWND StartSimulator(const std::wstring& levers = {}) {
+    StartStandIn(levers);
     HWND window = WaitForWindow([] { return FindWindowW(nullptr, StandInTitle); });
     EXPECT_TRUE(window != nullptr && WaitUntil([&] { return GetForegroundWindow() == window; }));
     return window;

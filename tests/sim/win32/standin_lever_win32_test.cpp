@@ -50,16 +50,10 @@ class StandInLeverTest : public ::testing::Test {
   DWORD lastUp_ = 0;
 };
 
-std::wstring KeyName(WORD scan) {
-  wchar_t name[64] = {};
-  GetKeyNameTextW(LONG(scan) << 16, name, 64);
-  return name;
-}
-
 TEST_F(StandInLeverTest, LeversFollowTheHoldOfEachPress) {
   // The keypad's 8 as the program names it, which is the layout's name:
   // "Num 8" on Windows, "KP_Up" under Wine.
-  const std::wstring num8 = KeyName(0x48);
+  const std::wstring num8 = KeyNameOfScan(0x48);
   ASSERT_FALSE(num8.empty());
   const auto log = folder.path() / "keys.log";
   ChildProcess standIn(StandInCommand(log) + L" --lever Throttle:A:Z:6:100:2" +
