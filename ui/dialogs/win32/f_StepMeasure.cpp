@@ -40,7 +40,7 @@ void TfmStepMeasure::StartRun() {
   cancel_.store(false);
   running_.store(true);
   worker_ = std::thread([this, window = Handle()] {
-    Clock& clock = *clock_;
+    Clock& clock = clock_;
     RunStepMeasure(
         *measure_, clock,
         [this, &clock] {
@@ -86,10 +86,9 @@ void TfmStepMeasure::Show() {
 void TfmStepMeasure::OnCommand(int id, int code) {
   if (code != BN_CLICKED || running_.load()) return;
   if (id == IDC_BT_START && !measure_) {
-    clock_.emplace();
-    measure_.emplace(*up_, *down_, clock_->Now());
+    measure_.emplace(*up_, *down_, clock_.Now());
   } else if (id == IDC_BT_CONFIRM && measure_ && measure_->State() == TMeasureState::Found) {
-    measure_->Confirm(clock_->Now());
+    measure_->Confirm(clock_.Now());
   } else if (id == IDC_BT_USE && measure_ && measure_->State() == TMeasureState::Found) {
     measure_->Finish();
     return Ended();

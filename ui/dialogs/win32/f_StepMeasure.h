@@ -40,7 +40,7 @@ class TfmStepMeasure final : public TModalDialog {
   input::TJoystick& joystick_;
   const TKeyAction* up_ = nullptr;
   const TKeyAction* down_ = nullptr;
-  std::optional<qv::win32::PreciseClock> clock_;  // made afresh for each measurement
+  qv::win32::SystemClock clock_;
   std::optional<TStepMeasure> measure_;
   TMeasureProgress progress_;
   TFrontWatch front_;
