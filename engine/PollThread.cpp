@@ -108,6 +108,9 @@ void TPollLoop::Cycle() {
     RepaintWhenDue(true, clock.Now());
     if (!pause) ReEnter();
   } else {
+    // A key record due now goes out first: reading and evaluating take time
+    // that a tap's hold would gain.
+    ServeSchedule();
     // While the device is lost its held keys are up and nothing is evaluated.
     const bool valid = ReadControls();
     outage_.Follow(valid, clock.Now());
@@ -127,9 +130,13 @@ void TPollLoop::WaitForWork() {
   WakeEvent& wake = *Seams().Wake;
   for (;;) {
     if (WindowAsks()) return;
-    const int32_t due = MsUntilDue(clock.Now(), Suspended.load());
+    const uint32_t now = clock.Now();
+    const bool quiet = Suspended.load();
+    const int32_t due = MsUntilDue(now, quiet);
     if (due <= 0) return;
-    if (clock.Wait(wake, static_cast<uint32_t>(due))) signalled_ = true;
+    const auto ms = static_cast<uint32_t>(due);
+    const bool keyDue = !quiet && ScheduleDueIn(now) == due;
+    if (keyDue ? clock.WaitPrecisely(wake, ms) : clock.Wait(wake, ms)) signalled_ = true;
   }
 }
 

@@ -48,6 +48,9 @@ class Clock {
   virtual void Sleep(uint32_t ms) = 0;
   // Sleeps until wake is signalled or ms have passed; true when signalled.
   virtual bool Wait(WakeEvent& wake, uint32_t ms) { return wake.Wait(ms); }
+  // The same for a key record due exactly then: a tap's hold is only as
+  // exact as the wake that ends it, which may cost a little processor time.
+  virtual bool WaitPrecisely(WakeEvent& wake, uint32_t ms) { return Wait(wake, ms); }
   // Held while the poll thread runs, so that short sleeps really are short.
   virtual void HoldPrecision(bool /*on*/) {}
 };

@@ -26,6 +26,7 @@ class SystemClock final : public Clock {
  public:
   uint32_t Now() override;
   void Sleep(uint32_t ms) override;
+  bool WaitPrecisely(WakeEvent& wake, uint32_t ms) override;
   void HoldPrecision(bool on) override;
 };
 

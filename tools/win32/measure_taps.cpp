@@ -86,7 +86,8 @@ struct TKeyMessage {
 // found down by a state read after a read that found it up.
 struct TClientView {
   std::vector<TKeyMessage> Messages;
-  std::vector<DWORD> Reads;  // when the key state was read
+  std::vector<DWORD> Reads;   // when the key state was read
+  std::vector<DWORD> SeenAt;  // the reads that found a step key newly down
   int SeenTaps = 0;
 };
 
@@ -129,7 +130,10 @@ TClientView RunClient(uint32_t end) {
       const WORD keys[2] = {UpVk, DownVk};
       for (size_t k = 0; k < 2; ++k) {
         const bool down = (GetAsyncKeyState(keys[k]) & 0x8000) != 0;
-        if (down && !wasDown[k]) ++view.SeenTaps;
+        if (down && !wasDown[k]) {
+          ++view.SeenTaps;
+          view.SeenAt.push_back(now);
+        }
         wasDown[k] = down;
       }
       nextRead += ReadEvery;
@@ -180,6 +184,11 @@ void Report(const TClientView& view, uint32_t start, int moves) {
       holdErrors.push_back(std::abs(hold - StepHold));
       ++errorCounts[std::min<size_t>(3, static_cast<size_t>(holdErrors.back()))];
       readDuring += ReadWhileDown(view.Reads, key.Time, view.Messages[j].Time) ? 1 : 0;
+      if (!ReadWhileDown(view.SeenAt, key.Time, view.Messages[j].Time + ReadEvery))
+        std::printf("  not seen: tap %d, %s held %lu ms, %lu ms into the timeline\n", sent,
+                    key.Vk == UpVk ? "Up" : "Down",
+                    static_cast<unsigned long>(view.Messages[j].Time - key.Time),
+                    static_cast<unsigned long>(key.Time - start));
       break;
     }
   }
