@@ -12,8 +12,10 @@
 // FOLDER holds quorvex.exe and its language file; the tool writes the
 // profile, the joystick settings and the controller there. MOVES (50 by
 // default) moves of 20 taps each.
+#define DIRECTINPUT_VERSION 0x0800
 #include <windows.h>
 // after windows.h
+#include <dinput.h>
 #include <mmsystem.h>
 
 #include <algorithm>
@@ -86,9 +88,46 @@ struct TKeyMessage {
 // found down by a state read after a read that found it up.
 struct TClientView {
   std::vector<TKeyMessage> Messages;
-  std::vector<DWORD> Reads;   // when the key state was read
-  std::vector<DWORD> SeenAt;  // the reads that found a step key newly down
-  int SeenTaps = 0;
+  std::vector<DWORD> Reads;  // when the key state was read
+  int SeenTaps = 0;          // by GetAsyncKeyState
+  int SeenTapsDirect = 0;    // by DirectInput's immediate state of the keyboard
+};
+
+// The keyboard as DirectInput gives a game its immediate state.
+class TDirectKeyboard {
+ public:
+  explicit TDirectKeyboard(HWND window) {
+    if (FAILED(DirectInput8Create(GetModuleHandleW(nullptr), DIRECTINPUT_VERSION, IID_IDirectInput8W,
+                                  reinterpret_cast<void**>(&input_), nullptr)) ||
+        FAILED(input_->CreateDevice(GUID_SysKeyboard, &device_, nullptr)) ||
+        FAILED(device_->SetDataFormat(&c_dfDIKeyboard)) ||
+        FAILED(device_->SetCooperativeLevel(window, DISCL_FOREGROUND | DISCL_NONEXCLUSIVE)))
+      std::fprintf(stderr, "DirectInput's keyboard could not be set up\n");
+  }
+  ~TDirectKeyboard() {
+    if (device_ != nullptr) {
+      device_->Unacquire();
+      device_->Release();
+    }
+    if (input_ != nullptr) input_->Release();
+  }
+  TDirectKeyboard(const TDirectKeyboard&) = delete;
+  TDirectKeyboard& operator=(const TDirectKeyboard&) = delete;
+
+  // Whether each of the two keys (by their DirectInput codes) is down.
+  void Read(const BYTE (&codes)[2], bool (&down)[2]) {
+    BYTE state[256] = {};
+    if (device_ == nullptr) return;
+    if (FAILED(device_->GetDeviceState(sizeof state, state))) {
+      device_->Acquire();
+      if (FAILED(device_->GetDeviceState(sizeof state, state))) return;
+    }
+    for (size_t k = 0; k < 2; ++k) down[k] = (state[codes[k]] & 0x80) != 0;
+  }
+
+ private:
+  IDirectInput8W* input_ = nullptr;
+  IDirectInputDevice8W* device_ = nullptr;
 };
 
 LRESULT CALLBACK ClientProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -111,34 +150,41 @@ HWND CreateClient() {
   return window;
 }
 
-// The game loop until the tick count reaches end: messages as they come,
-// the key state every ReadEvery ms.
-TClientView RunClient(uint32_t end) {
+// The game loop until the time reaches end: messages as they come, the key
+// state every ReadEvery ms, both as GetAsyncKeyState and as DirectInput give
+// it. Timed on the multimedia timer, as a game times its frames: the tick
+// count moves about every 16 ms.
+TClientView RunClient(HWND window, uint32_t end) {
   TClientView view;
+  TDirectKeyboard direct(window);
   bool wasDown[2] = {false, false};
-  DWORD nextRead = GetTickCount();
-  while (static_cast<int32_t>(GetTickCount() - end) < 0) {
+  bool wasDownDirect[2] = {false, false};
+  DWORD nextRead = timeGetTime();
+  while (static_cast<int32_t>(timeGetTime() - end) < 0) {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP)
         view.Messages.push_back({msg.time, static_cast<WORD>(msg.wParam), msg.message == WM_KEYDOWN});
       DispatchMessageW(&msg);
     }
-    const DWORD now = GetTickCount();
+    const DWORD now = timeGetTime();
     if (static_cast<int32_t>(now - nextRead) >= 0) {
       view.Reads.push_back(now);
       const WORD keys[2] = {UpVk, DownVk};
       for (size_t k = 0; k < 2; ++k) {
         const bool down = (GetAsyncKeyState(keys[k]) & 0x8000) != 0;
-        if (down && !wasDown[k]) {
-          ++view.SeenTaps;
-          view.SeenAt.push_back(now);
-        }
+        if (down && !wasDown[k]) ++view.SeenTaps;
         wasDown[k] = down;
+      }
+      bool downDirect[2] = {wasDownDirect[0], wasDownDirect[1]};
+      direct.Read({DIK_A, DIK_D}, downDirect);
+      for (size_t k = 0; k < 2; ++k) {
+        if (downDirect[k] && !wasDownDirect[k]) ++view.SeenTapsDirect;
+        wasDownDirect[k] = downDirect[k];
       }
       nextRead += ReadEvery;
     }
-    const auto wait = static_cast<int32_t>(nextRead - GetTickCount());
+    const auto wait = static_cast<int32_t>(nextRead - timeGetTime());
     MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(std::max(0, wait)), QS_ALLINPUT);
   }
   return view;
@@ -184,11 +230,6 @@ void Report(const TClientView& view, uint32_t start, int moves) {
       holdErrors.push_back(std::abs(hold - StepHold));
       ++errorCounts[std::min<size_t>(3, static_cast<size_t>(holdErrors.back()))];
       readDuring += ReadWhileDown(view.Reads, key.Time, view.Messages[j].Time) ? 1 : 0;
-      if (!ReadWhileDown(view.SeenAt, key.Time, view.Messages[j].Time + ReadEvery))
-        std::printf("  not seen: tap %d, %s held %lu ms, %lu ms into the timeline\n", sent,
-                    key.Vk == UpVk ? "Up" : "Down",
-                    static_cast<unsigned long>(view.Messages[j].Time - key.Time),
-                    static_cast<unsigned long>(key.Time - start));
       break;
     }
   }
@@ -204,12 +245,23 @@ void Report(const TClientView& view, uint32_t start, int moves) {
   std::printf("step taps with StepHold %d and StepGap %d, %d moves of %d notches:\n", StepHold, StepGap,
               moves, Notches - 1);
   std::printf("  taps sent (key-down messages): %d (the moves ask for %d)\n", sent, expected);
-  std::printf("  taps seen by a state read every %lu ms: %d of %d\n", static_cast<unsigned long>(ReadEvery),
-              view.SeenTaps, expected);
+  std::printf("  taps seen by a state read every %lu ms: GetAsyncKeyState %d of %d, DirectInput %d of %d\n",
+              static_cast<unsigned long>(ReadEvery), view.SeenTaps, expected, view.SeenTapsDirect, expected);
   std::printf(
       "  taps with at least one state read while down: %d of %d (the client's own reads came late "
       "for the rest)\n",
       readDuring, sent);
+  // A tap falls between two reads only where the client itself fell behind.
+  DWORD longest = 0;
+  int late = 0;
+  for (size_t i = 1; i < view.Reads.size(); ++i) {
+    const DWORD gap = view.Reads[i] - view.Reads[i - 1];
+    longest = std::max(longest, gap);
+    late += gap >= static_cast<DWORD>(StepHold) ? 1 : 0;
+  }
+  std::printf(
+      "  the client's own reads: %zu, %d of them %d ms or more after the one before (longest %lu ms)\n",
+      view.Reads.size(), late, StepHold, static_cast<unsigned long>(longest));
   PrintSpread("holds from message times", holds);
   PrintSpread("|hold - StepHold|", holdErrors);
   std::printf("  |hold - StepHold| of 0 ms: %d, 1 ms: %d, 2 ms: %d, 3 ms or more: %d\n", errorCounts[0],
@@ -242,11 +294,11 @@ int wmain(int argc, wchar_t** argv) {
   }
   const uint32_t start = *program.TimelineStart();
   HWND client = CreateClient();
-  if (!qv::test::BringToFront(client) || static_cast<int32_t>(GetTickCount() - (start + Lead)) >= 0) {
+  if (!qv::test::BringToFront(client) || static_cast<int32_t>(timeGetTime() - (start + Lead)) >= 0) {
     std::fprintf(stderr, "the client did not take the focus before the first move\n");
     return 1;
   }
-  const TClientView view = RunClient(start + Lead + MovePeriod * static_cast<uint32_t>(moves) + 500);
+  const TClientView view = RunClient(client, start + Lead + MovePeriod * static_cast<uint32_t>(moves) + 500);
   timeEndPeriod(1);
   Report(view, start, moves);
   DestroyWindow(client);
