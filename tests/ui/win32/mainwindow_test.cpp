@@ -168,14 +168,25 @@ TEST_F(MainWindowTest, ARowIconSaysWhatItMeansUnderTheMouse) {
     POINT point{line.left + x, (line.top + line.bottom) / 2};
     ClientToScreen(list, &point);
     SetCursorPos(point.x, point.y);
+    // Under Wine the display's answer to an earlier move may still bring the
+    // pointer back: wait until it stands where it was put.
+    Pump(1000, [&] {
+      POINT at{};
+      return GetCursorPos(&at) && at.x == point.x && at.y == point.y;
+    });
     NMTTDISPINFOW info{};
     info.hdr = {tips, UINT_PTR(list), UINT(TTN_GETDISPINFOW)};
     SendMessageW(main->Handle(), WM_NOTIFY, 0, LPARAM(&info));
     return info.lpszText != nullptr ? std::u16string(reinterpret_cast<const char16_t*>(info.lpszText))
                                     : std::u16string();
   };
-  EXPECT_EQ(textAt(8),
-            u"Active: the lever stands in this position, the button is pressed, the controller is read.");
+  // The mark shows once the poll thread has read the controller: ask until
+  // it says so.
+  const std::u16string active =
+      u"Active: the lever stands in this position, the button is pressed, the controller is read.";
+  std::u16string text;
+  Pump(2000, [&] { return (text = textAt(8)) == active; });
+  EXPECT_EQ(text, active);
   EXPECT_EQ(textAt(line.right - line.left - 10), u"") << "the name is no icon";
 }
 
